@@ -1,0 +1,33 @@
+# The two commands: `make run` and `make test`. Both install what is missing and build first.
+BUILD_DIR := build
+DIST_DIR := $(BUILD_DIR)/dist
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD_DIR) -j2
+
+run: build
+	@if [ -x $(DIST_DIR)/Tessiva ]; then \
+		cd $(DIST_DIR) && ./Tessiva; status=$$?; \
+		[ $$status -eq 0 ] || [ $$status -eq 1 ] || exit $$status; \
+	else \
+		echo "Built into $(DIST_DIR):"; ls $(DIST_DIR); \
+	fi
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j2
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/*/bench_*; do [ -x $$b ] && $$b; done
+
+clean:
+	rm -rf $(BUILD_DIR)

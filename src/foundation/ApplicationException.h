@@ -1,0 +1,55 @@
+#pragma once
+// The exception family of both programs: plain value classes carrying a fixed location text.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class ApplicationException {
+public:
+    explicit ApplicationException(const char* location, const char* extraText1 = nullptr,
+                                  const char* extraText2 = nullptr);
+
+    const std::string& LocationText() const { return *Location; }
+
+    // The thread's last system error (errno), read before anything else can change it.
+    uint32_t ErrorCode = 0;
+    // Shared, so copying an exception shares its texts.
+    std::shared_ptr<const std::string> Location;
+    std::shared_ptr<const std::string> ExtraText1;
+    std::shared_ptr<const std::string> ExtraText2;
+};
+
+// Malformed text given to a parser.
+class ArgumentException : public ApplicationException {
+public:
+    using ApplicationException::ApplicationException;
+};
+
+// A required text argument is absent; deliberately not an ArgumentException.
+class ArgumentNullException : public ApplicationException {
+public:
+    using ApplicationException::ApplicationException;
+};
+
+// A duration built from hours and minutes is out of range.
+class ArgumentOutOfRangeException : public ApplicationException {
+public:
+    using ApplicationException::ApplicationException;
+};
+
+// The sum of two durations overflows.
+class OverflowException : public ApplicationException {
+public:
+    using ApplicationException::ApplicationException;
+};
+
+// Throws an ApplicationException with the given location text; never returns.
+[[noreturn]] void RaiseError(const char* location);
+[[noreturn]] void RaiseError(const std::string& location);
+
+// The conditional form: raises with the location when the condition is false.
+inline void RaiseErrorIfFalse(bool condition, const char* location) {
+    if (!condition)
+        RaiseError(location);
+}
