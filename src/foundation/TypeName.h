@@ -3,6 +3,7 @@
 
 #include <string>
 #include <type_traits>
+#include <typeinfo>
 
 namespace Detail {
 std::string DemangledName(const char* mangled);

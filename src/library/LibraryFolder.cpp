@@ -1,0 +1,93 @@
+#include "library/LibraryFolder.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+#include <stdexcept>
+
+#include "foundation/ApplicationException.h"
+
+namespace LibraryFolder {
+
+namespace {
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EndsWithIgnoringCase(const std::string& name, const std::string& ending) {
+    if (name.size() < ending.size())
+        return false;
+    return std::equal(ending.begin(), ending.end(), name.end() - static_cast<std::ptrdiff_t>(ending.size()),
+                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+}
+
+struct CloseDir {
+    void operator()(DIR* d) const { closedir(d); }
+};
+using DirHandle = std::unique_ptr<DIR, CloseDir>;
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    const auto lowerLess = [](char x, char y) {
+        return static_cast<unsigned char>(AsciiLower(x)) < static_cast<unsigned char>(AsciiLower(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lowerLess))
+        return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lowerLess))
+        return false;
+    return a < b;
+}
+}  // namespace
+
+std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension) {
+    std::vector<std::string> names;
+    const DirHandle dir(opendir(folder.c_str()));
+    if (!dir)
+        return names;
+    while (const dirent* entry = readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (EndsWithIgnoringCase(name, extension))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), LessIgnoringCase);
+    return names;
+}
+
+std::string TitleOf(const std::string& fileName) {
+    const size_t dot = fileName.rfind('.');
+    return dot == std::string::npos ? fileName : fileName.substr(0, dot);
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& onFile) {
+    const DirHandle dir(opendir(folder.c_str()));
+    if (!dir)
+        return false;
+    while (const dirent* entry = readdir(dir.get())) {
+        if (entry->d_type == DT_DIR)
+            continue;
+        // Links and file systems that give no type are asked, as FileExists would.
+        if (entry->d_type != DT_REG && !FileExists(folder + entry->d_name))
+            continue;
+        onFile(entry->d_name);
+    }
+    return true;
+}
+
+std::string CurrentFailureReason() {
+    try {
+        throw;
+    } catch (const ApplicationException& e) {
+        return e.LocationText();
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {  // containment point: library reading per file and per puzzle
+        return "unknown failure";
+    }
+}
+
+}  // namespace LibraryFolder

@@ -1,0 +1,31 @@
+#pragma once
+// Folder access of the library scans: matching entries in a fixed order, and existence tests.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace LibraryFolder {
+
+// Names of the folder's entries whose name ends in the extension (".ctg"), compared without
+// regard to ASCII case as the library's home platform does ("3.CTG" is a category file too).
+// Sorted ascending without regard to case (ties by bytes), so every scan gives the same order.
+// A missing or unreadable folder gives no names.
+std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension);
+
+// The title of a file name: the name up to its last '.'.
+std::string TitleOf(const std::string& fileName);
+
+// True when the path names something that is not a folder.
+bool FileExists(const std::string& path);
+
+// Calls back with the name of each of the folder's entries that is not a folder, read in one
+// pass, so a large library tests existence without system calls per file. False when the
+// folder cannot be listed.
+bool ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& onFile);
+
+// The reason for the exception being handled: its location text, or what() for the standard
+// library's exceptions. Call only inside a catch block.
+std::string CurrentFailureReason();
+
+}  // namespace LibraryFolder

@@ -1,0 +1,38 @@
+#include "library/Pack.h"
+
+#include "foundation/Util.h"
+#include "foundation/UtilText.h"
+#include "library/LibraryFolder.h"
+#include "library/UtilProperty.h"
+
+namespace {
+std::vector<std::unique_ptr<Pack>>& Packs() {
+    static std::vector<std::unique_ptr<Pack>> packs;
+    return packs;
+}
+}  // namespace
+
+const std::vector<std::unique_ptr<Pack>>& PackList() { return Packs(); }
+
+void Pack::ScanPacks(const std::string& folder, const SkipObserver& onSkip) {
+    Packs().clear();
+    for (const std::string& fileName : LibraryFolder::EntriesWithExtension(folder, ".pck")) {
+        try {
+            ReadPack(LibraryFolder::TitleOf(fileName), folder + fileName);
+        } catch (...) {  // containment point: library reading per file
+            if (onSkip)
+                onSkip({SkippedItem::Kind::File, fileName, 0, LibraryFolder::CurrentFailureReason()});
+        }
+    }
+}
+
+void Pack::ReadPack(const std::string& title, const std::string& path) {
+    const int32_t id = Util::ParseInt(title);
+    const std::string text = Util::ReadFileAscii(path, true);
+    const std::string name = UtilProperty::GetProperty(text, "Name");
+    const std::string puzzles = UtilProperty::GetProperty(text, "Puzzles");
+    auto pack = std::make_unique<Pack>(
+        id, UtilText::FromLibraryText(std::string_view(name).substr(0, name.find('\0'))), path);
+    pack->puzzleIds = UtilProperty::ParseIdList(puzzles);
+    Packs().push_back(std::move(pack));
+}

@@ -1,0 +1,29 @@
+#pragma once
+// An installed pack read from "<id>.pck", and the process-wide PackList.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/SkipObserver.h"
+
+class Pack {
+public:
+    Pack(int32_t id, std::string name, std::string path)
+        : id(id), name(std::move(name)), path(std::move(path)) {}
+
+    // Empties PackList and reads every "*.pck" in the folder (ending in '/') in directory
+    // order, skipping files that fail; never sorted.
+    static void ScanPacks(const std::string& folder, const SkipObserver& onSkip = {});
+    // Reads one pack file and appends it to PackList; throws on any failure.
+    static void ReadPack(const std::string& title, const std::string& path);
+
+    int32_t id = 0;
+    std::string name;                 // display text (UTF-8)
+    std::string path;                 // full path of the pack file
+    std::vector<int32_t> puzzleIds;   // as listed, duplicates kept
+};
+
+// All packs in directory order; the list owns them.
+const std::vector<std::unique_ptr<Pack>>& PackList();

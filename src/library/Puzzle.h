@@ -1,0 +1,37 @@
+#pragma once
+// One puzzle (a picture and its category), and the process-wide PuzzleList.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/SkipObserver.h"
+
+class Puzzle {
+public:
+    Puzzle(int32_t id, int32_t categoryId, std::string picturePath)
+        : id(id), categoryId(categoryId), picturePath(std::move(picturePath)) {}
+
+    // Loads every puzzle that a pack in PackList lists, in pack order; a puzzle that fails is
+    // skipped (and tried again when a later pack lists it).
+    static void ReadAllPuzzles(const std::string& puzzlesFolder, const SkipObserver& onSkip = {});
+    // Loads one puzzle into PuzzleList and its category, or does nothing when it is already
+    // loaded. Raises "Puzzle::ReadPuzzle (65)" without a picture, "(66)" without a ".dat" file,
+    // "(74)" when its category does not exist.
+    static void ReadPuzzle(const std::string& puzzlesFolder, int32_t id);
+
+    // The id in decimal, '0'-padded in front to 8 characters: 42 gives "00000042".
+    static std::string BaseName(int32_t id);
+
+    // Empties PuzzleList and every category's puzzles, so a tool or test can load another
+    // library; the game never calls it.
+    static void ClearPuzzleList();
+
+    int32_t id = 0;
+    int32_t categoryId = 0;
+    std::string picturePath;   // the ".ogg" file when present, else the ".jpg"
+};
+
+// All puzzles in load order; the list owns them, categories refer to them.
+const std::vector<std::unique_ptr<Puzzle>>& PuzzleList();

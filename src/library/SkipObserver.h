@@ -1,0 +1,18 @@
+#pragma once
+// How a library scan tells a tool which file or puzzle it skipped and why.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct SkippedItem {
+    enum class Kind { File, Puzzle };
+
+    Kind kind = Kind::File;
+    std::string fileName;   // Kind::File: the category or pack file's name, without folder
+    int32_t puzzleId = 0;   // Kind::Puzzle
+    std::string reason;     // the location text of the failure
+};
+
+// Optional: the game passes none and skips silently.
+using SkipObserver = std::function<void(const SkippedItem&)>;

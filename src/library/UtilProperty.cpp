@@ -1,0 +1,49 @@
+#include "library/UtilProperty.h"
+
+#include "foundation/ApplicationException.h"
+#include "foundation/Util.h"
+
+namespace UtilProperty {
+
+std::string GetProperty(std::string_view text, const char* key) {
+    // Searches stop at a zero byte, as the files are zero-terminated texts to their readers.
+    const std::string_view searchable = text.substr(0, text.find('\0'));
+    const std::string pattern = std::string(key) + "=";
+    const size_t keyAt = searchable.find(pattern);
+    if (keyAt == std::string_view::npos)
+        RaiseError("UtilProperty::GetProperty (10)");
+    const size_t start = keyAt + pattern.size();
+    const size_t end = searchable.find("\r\n", start);
+    return std::string(end == std::string_view::npos ? text.substr(start)
+                                                     : text.substr(start, end - start));
+}
+
+std::vector<std::string_view> SplitList(std::string_view value) {
+    std::vector<std::string_view> tokens;
+    size_t pos = 0;
+    while (pos < value.size()) {
+        if (value[pos] == ',') {
+            ++pos;
+            continue;
+        }
+        const size_t comma = value.find(',', pos);
+        const size_t end = comma == std::string_view::npos ? value.size() : comma;
+        tokens.push_back(value.substr(pos, end - pos));
+        pos = end;
+    }
+    return tokens;
+}
+
+std::vector<int32_t> ParseIdList(std::string_view value) {
+    std::vector<int32_t> ids;
+    for (const std::string_view token : SplitList(value)) {
+        try {
+            ids.push_back(Util::ParseInt(token));
+        } catch (const ArgumentException&) {
+            // A malformed entry is dropped and the rest of the list is still read.
+        }
+    }
+    return ids;
+}
+
+}  // namespace UtilProperty

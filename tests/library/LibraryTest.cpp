@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "foundation/ApplicationException.h"
+#include "foundation/NibbleSwap.h"
+#include "foundation/TestFolder.h"
+#include "library/Category.h"
+#include "library/Pack.h"
+#include "library/Puzzle.h"
+
+namespace {
+std::string Swapped(std::string text) {
+    NibbleSwapBytes(text);
+    return text;
+}
+
+std::vector<std::string> CategoryNames() {
+    std::vector<std::string> names;
+    for (const auto& category : CategoryList())
+        names.push_back(category->name);
+    return names;
+}
+
+std::vector<int32_t> PuzzleIds(const std::vector<Puzzle*>& puzzles) {
+    std::vector<int32_t> ids;
+    for (const Puzzle* puzzle : puzzles)
+        ids.push_back(puzzle->id);
+    return ids;
+}
+
+std::vector<int32_t> PuzzleIds(const std::vector<std::unique_ptr<Puzzle>>& puzzles) {
+    std::vector<int32_t> ids;
+    for (const auto& puzzle : puzzles)
+        ids.push_back(puzzle->id);
+    return ids;
+}
+}  // namespace
+
+// A program folder in a temporary directory; the three lists are read from it as the game does.
+class LibraryTest : public ::testing::Test {
+protected:
+    void SetUp() override { Puzzle::ClearPuzzleList(); }
+    void TearDown() override { Puzzle::ClearPuzzleList(); }
+
+    void AddCategory(const std::string& fileName, const std::string& text) {
+        folder.Write(fileName, Swapped(text));
+    }
+    void AddPack(const std::string& fileName, const std::string& text) {
+        folder.Write(fileName, Swapped(text));
+    }
+    // A puzzle with its ".dat" text (none when empty) and its picture files.
+    void AddPuzzle(const std::string& baseName, const std::string& datText,
+                std::initializer_list<const char*> pictures = {".jpg"}) {
+        if (!datText.empty())
+            folder.Write("Puzzles/" + baseName + ".dat", Swapped(datText));
+        for (const char* extension : pictures)
+            folder.Write("Puzzles/" + baseName + extension, "picture");
+    }
+
+    void Load() {
+        skipped.clear();
+        const SkipObserver record = [this](const SkippedItem& item) {
+            skipped.push_back((item.kind == SkippedItem::Kind::File ? item.fileName
+                                                                    : std::to_string(item.puzzleId)) +
+                              ": " + item.reason);
+        };
+        Category::ScanCategories(folder.path, record);
+        Pack::ScanPacks(folder.path, record);
+        Puzzle::ReadAllPuzzles(folder.path + "Puzzles/", record);
+    }
+
+    TestFolder folder;
+    std::vector<std::string> skipped;
+};
+
+TEST_F(LibraryTest, NameBytesAreStoredNibbleSwapped) {
+    EXPECT_EQ(Swapped("Name="), "\xE4\x16\xD6\x56\xD3");
+    EXPECT_EQ(Swapped("\xE4\x16\xD6\x56\xD3"), "Name=");
+    folder.Write("3.ctg", "\xE4\x16\xD6\x56\xD3\x24\x96\x27\x46\x37");   // "Name=Birds"
+    Load();
+    EXPECT_EQ(CategoryNames(), std::vector<std::string>{"Birds"});
+}
+
+TEST_F(LibraryTest, CategoriesSortByCodeUnitsNotByFileOrCase) {
+    AddCategory("3.ctg", "Name=Birds\r\n");
+    AddCategory("1.ctg", "Name=animals\r\n");
+    AddCategory("2.ctg", "Name=Cars\r\n");
+    AddCategory("4.ctg", "Name=Zoo\r\n");
+    AddCategory("5.ctg", "Name=apple\r\n");
+    Load();
+    EXPECT_EQ(CategoryNames(), (std::vector<std::string>{"Birds", "Cars", "Zoo", "animals", "apple"}));
+    EXPECT_TRUE(skipped.empty());
+}
+
+TEST_F(LibraryTest, NamesAreDisplayTextEndingAtAZeroByte) {
+    AddCategory("1.ctg", "Name=Caf\xE9\r\n");                      // made on Windows
+    AddCategory("2.ctg", "Name=Fj\xC3\xA4ll\r\n");                 // UTF-8
+    AddCategory("3.ctg", std::string("Name=Cut\0off\r\n", 15));
+    Load();
+    EXPECT_EQ(CategoryNames(), (std::vector<std::string>{"Caf\xC3\xA9", "Cut", "Fj\xC3\xA4ll"}));
+}
+
+TEST_F(LibraryTest, EachFailureSkipsJustWhatItNames) {
+    AddCategory("3.ctg", "Name=Birds\r\n");
+    AddCategory("news.ctg", "Name=News\r\n");                            // title is no number
+    AddCategory("4.ctg", "Title=Nameless\r\n");                          // no "Name"
+    std::filesystem::create_directory(folder.path + "5.ctg");        // cannot be read
+    AddPack("7.pck", "Name=Seven\r\nPuzzles=12, 5,x,,12,13,14,15,16,17\r\n");
+    AddPack("8.pck", "Name=No list\r\n");                                // no "Puzzles"
+    AddPack("x9.pck", "Name=Bad title\r\nPuzzles=12\r\n");
+    AddPuzzle("00000012", "Category=3\r\n");
+    AddPuzzle("00000005", "Category= 3\r\n");
+    AddPuzzle("00000013", "Category=99\r\n");                           // no such category
+    AddPuzzle("00000014", "Category=3\r\n", {});                        // no picture
+    AddPuzzle("00000015", "", {".jpg"});                                 // no .dat
+    AddPuzzle("00000016", "Category=three\r\n");
+    AddPuzzle("00000017", "Kategorie=3\r\n");
+    Load();
+
+    ASSERT_EQ(CategoryNames(), std::vector<std::string>{"Birds"});
+    ASSERT_EQ(PackList().size(), 1u);
+    EXPECT_EQ(PackList()[0]->name, "Seven");
+    EXPECT_EQ(PackList()[0]->puzzleIds, (std::vector<int32_t>{12, 5, 12, 13, 14, 15, 16, 17}));
+    EXPECT_EQ(PuzzleIds(PuzzleList()), (std::vector<int32_t>{12, 5}));
+    EXPECT_EQ(PuzzleIds(CategoryList()[0]->puzzles), (std::vector<int32_t>{12, 5}));
+    EXPECT_EQ(skipped, (std::vector<std::string>{
+                           "4.ctg: UtilProperty::GetProperty (10)",
+                           "5.ctg: Util::ReadFileAscii (77)",
+                           "news.ctg: Util::ParseInt (194)",
+                           "8.pck: UtilProperty::GetProperty (10)",
+                           "x9.pck: Util::ParseInt (194)",
+                           "13: Puzzle::ReadPuzzle (74)",
+                           "14: Puzzle::ReadPuzzle (65)",
+                           "15: Puzzle::ReadPuzzle (66)",
+                           "16: Util::ParseInt (194)",
+                           "17: UtilProperty::GetProperty (10)",
+                       }));
+}
+
+TEST_F(LibraryTest, PuzzlesLoadOnceInTheOrderOfTheFirstPackThatListsThem) {
+    AddCategory("1.ctg", "Name=Animals\r\n");
+    AddCategory("2.ctg", "Name=Boats\r\n");
+    AddPack("10.pck", "Name=Ten\r\nPuzzles=3,1\r\n");
+    AddPack("2.pck", "Name=Two\r\nPuzzles=2,3,2\r\n");
+    AddPack("9.PCK", "Name=Nine\r\nPuzzles=4\r\n");       // the extension matches in any case
+    for (const char* name : {"00000001", "00000002", "00000003"})
+        AddPuzzle(name, "Category=1\r\n");
+    AddPuzzle("00000004", "Category=2\r\n");
+    Load();
+
+    std::vector<std::string> packFiles;
+    for (const auto& pack : PackList())
+        packFiles.push_back(pack->path.substr(folder.path.size()));
+    EXPECT_EQ(packFiles, (std::vector<std::string>{"10.pck", "2.pck", "9.PCK"}));
+    EXPECT_EQ(PuzzleIds(PuzzleList()), (std::vector<int32_t>{3, 1, 2, 4}));
+    EXPECT_EQ(PuzzleIds(Category::FindById(1)->puzzles), (std::vector<int32_t>{3, 1, 2}));
+    EXPECT_EQ(PuzzleIds(Category::FindById(2)->puzzles), (std::vector<int32_t>{4}));
+}
+
+TEST_F(LibraryTest, PictureIsTheOggWhenPresentAndBaseNamesPadToEightDigits) {
+    AddCategory("1.ctg", "Name=All\r\n");
+    AddPack("1.pck", "Name=One\r\nPuzzles=5,123456789,42,-5,43,44\r\n");
+    AddPuzzle("00000005", "Category=1\r\n", {".jpg", ".ogg"});
+    AddPuzzle("123456789", "Category=1\r\n");
+    AddPuzzle("00000042", "Category=1\r\n", {".ogg"});
+    AddPuzzle("000000-5", "Category=1\r\n");
+    AddPuzzle("00000043", "Category=1\r\n", {});
+    AddPuzzle("0043", "", {".jpg"});                      // not the base name of 43
+    AddPuzzle("00000044", "Category=1\r\n", {".JPG"});  // names are exact on this file system
+    std::filesystem::create_directory(folder.path + "Puzzles/00000044.jpg");
+    Load();
+
+    EXPECT_EQ(skipped, (std::vector<std::string>{"43: Puzzle::ReadPuzzle (65)", "44: Puzzle::ReadPuzzle (65)"}));
+    ASSERT_EQ(PuzzleList().size(), 4u);
+    const std::string puzzles = folder.path + "Puzzles/";
+    EXPECT_EQ(PuzzleList()[0]->picturePath, puzzles + "00000005.ogg");
+    EXPECT_EQ(PuzzleList()[1]->picturePath, puzzles + "123456789.jpg");
+    EXPECT_EQ(PuzzleList()[2]->picturePath, puzzles + "00000042.ogg");
+    EXPECT_EQ(PuzzleList()[2]->categoryId, 1);
+    EXPECT_EQ(PuzzleList()[3]->picturePath, puzzles + "000000-5.jpg");
+
+    struct Case { int32_t id; const char* baseName; };
+    for (const Case c : {Case{42, "00000042"}, Case{0, "00000000"}, Case{12345678, "12345678"},
+                         Case{-5, "000000-5"}, Case{INT32_MIN, "-2147483648"}})
+        EXPECT_EQ(Puzzle::BaseName(c.id), c.baseName);
+}
+
+TEST_F(LibraryTest, AFailedPuzzleIsTriedAgainButALoadedOneIsNot) {
+    AddCategory("1.ctg", "Name=All\r\n");
+    Load();
+    const std::string puzzles = folder.path + "Puzzles/";
+    AddPuzzle("00000009", "", {".jpg"});
+    EXPECT_THROW(Puzzle::ReadPuzzle(puzzles, 9), ApplicationException);
+    AddPuzzle("00000009", "Category=1\r\n");
+    Puzzle::ReadPuzzle(puzzles, 9);
+    Puzzle::ReadPuzzle(puzzles, 9);
+    EXPECT_EQ(PuzzleIds(PuzzleList()), std::vector<int32_t>{9});
+    EXPECT_EQ(PuzzleIds(CategoryList()[0]->puzzles), std::vector<int32_t>{9});
+}
+
+TEST_F(LibraryTest, FindByIdTakesTheFirstInSortedOrderAndScansStartAfresh) {
+    AddCategory("1.ctg", "Name=Zebra\r\n");
+    AddCategory("01.ctg", "Name=Ant\r\n");   // the same id from another file
+    AddPack("1.pck", "Name=One\r\nPuzzles=1\r\n");
+    Load();
+    ASSERT_NE(Category::FindById(1), nullptr);
+    EXPECT_EQ(Category::FindById(1)->name, "Ant");
+    EXPECT_EQ(Category::FindById(2), nullptr);
+
+    std::filesystem::remove(folder.path + "01.ctg");
+    std::filesystem::remove(folder.path + "1.pck");
+    Load();
+    EXPECT_EQ(CategoryNames(), std::vector<std::string>{"Zebra"});
+    EXPECT_TRUE(PackList().empty());
+}
+
+TEST_F(LibraryTest, AnEmptyOrMissingFolderGivesEmptyLists) {
+    Load();
+    EXPECT_TRUE(CategoryList().empty());
+    EXPECT_TRUE(PackList().empty());
+    EXPECT_TRUE(PuzzleList().empty());
+    Category::ScanCategories(folder.path + "missing/");
+    Pack::ScanPacks(folder.path + "missing/");
+    EXPECT_TRUE(CategoryList().empty());
+    EXPECT_TRUE(PackList().empty());
+}

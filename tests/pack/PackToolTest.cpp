@@ -1,0 +1,190 @@
+// Runs the built tessiva-pack on a scratch program folder, as the sample-library build does.
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "foundation/NibbleSwap.h"
+#include "foundation/TestFolder.h"
+
+extern char** environ;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A 2 x 2 pixel, 24-bit BMP: small enough to spell out, and decodable by any image loader.
+std::string TinyBitmap(uint8_t blue) {
+    const unsigned char header[54] = {
+        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,               // file header
+        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,  // info header
+        16, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    };
+    std::string bytes(reinterpret_cast<const char*>(header), sizeof header);
+    for (int row = 0; row < 2; ++row)
+        bytes += std::string{static_cast<char>(blue), 0, 0, static_cast<char>(blue), 0, 0, 0, 0};
+    return bytes;
+}
+
+class PackToolTest : public ::testing::Test {
+protected:
+    Result Run(const std::vector<std::string>& args) {
+        const std::string tool = TESSIVA_DIST_DIR "/tessiva-pack";
+        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        const std::string outPath = scratch.path + "out", errPath = scratch.path + "err";
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t child = 0;
+        Result result;
+        if (posix_spawn(&child, tool.c_str(), &files, nullptr, argv.data(), environ) == 0) {
+            int status = 0;
+            waitpid(child, &status, 0);
+            result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        posix_spawn_file_actions_destroy(&files);
+        result.out = ReadAll(outPath);
+        result.err = ReadAll(errPath);
+        return result;
+    }
+
+    // Every file under the library folder with its bytes, to prove a refused command left it alone.
+    std::map<std::string, std::string> Snapshot() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(library.path))
+            files[entry.path().string()] = entry.is_regular_file() ? ReadAll(entry.path().string()) : "<dir>";
+        return files;
+    }
+
+    std::string Picture(const std::string& name, uint8_t blue) const { return pictures.Write(name, TinyBitmap(blue)); }
+
+    TestFolder library, pictures, scratch;
+};
+
+}  // namespace
+
+TEST_F(PackToolTest, AddedCategoriesAndPacksAreWhatTheGameLoads) {
+    const std::string a = Picture("a.bmp", 0xFF), b = Picture("b.bmp", 0x80);
+    ASSERT_EQ(Run({"add-category", library.path, "3", "Birds"}).status, 0);
+    ASSERT_EQ(Run({"add-category", library.path, "1", "Caf\xC3\xA9 \"Q\\\""}).status, 0);
+    const Result seven = Run({"add-pack", library.path, "--id", "7", "--name", "Seven", "--category", "3", a, b});
+    ASSERT_EQ(seven.status, 0) << seven.err;
+    ASSERT_EQ(Run({"add-pack", library.path, "--category", "1", "--name", "Eight", "--id", "8", b}).status, 0);
+    // Something the game skips, to show the reasons.
+    library.Write("news.ctg", "not a category");
+    std::string lost = "Name=Lost\r\nPuzzles=2,99\r\n";
+    NibbleSwapBytes(lost);
+    library.Write("9.pck", lost);
+
+    EXPECT_EQ(ReadAll(library.path + "Puzzles/00000002.jpg"), TinyBitmap(0x80));
+    const std::string expected =
+        R"j({"categories":[{"id":3,"name":"Birds","puzzles":[1,2]},{"id":1,"name":"Caf)j"
+        "\xC3\xA9"
+        R"j( \"Q\\\"","puzzles":[3]}],)j"
+        R"j("packs":[{"id":7,"name":"Seven","file":"7.pck","puzzleIds":[1,2]},)j"
+        R"j({"id":8,"name":"Eight","file":"8.pck","puzzleIds":[3]},)j"
+        R"j({"id":9,"name":"Lost","file":"9.pck","puzzleIds":[2,99]}],)j"
+        R"j("puzzles":[{"id":1,"categoryId":3,"picture":"Puzzles/00000001.jpg"},)j"
+        R"j({"id":2,"categoryId":3,"picture":"Puzzles/00000002.jpg"},)j"
+        R"j({"id":3,"categoryId":1,"picture":"Puzzles/00000003.jpg"}],)j"
+        R"j("skipped":[{"file":"news.ctg","reason":"Util::ParseInt (194)"},)j"
+        R"j({"puzzle":99,"reason":"Puzzle::ReadPuzzle (65)"}]})j"
+        "\n";
+    const Result list = Run({"list", "--json", library.path});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.out, expected);
+
+    // The next pack continues after the highest id any pack lists (99), not only after the files.
+    ASSERT_EQ(Run({"add-pack", library.path, "--id", "10", "--name", "Ten", "--category", "3", a}).status, 0);
+    EXPECT_TRUE(std::filesystem::exists(library.path + "Puzzles/00000100.dat"));
+    const Result text = Run({"list", library.path});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("  10  Ten  (10.pck)  puzzles: 100\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("  news.ctg: Util::ParseInt (194)\n"), std::string::npos) << text.out;
+}
+
+TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
+    const std::string good = Picture("good.bmp", 0xFF);
+    const std::string bad = pictures.Write("bad.jpg", "not a picture");
+    ASSERT_EQ(Run({"add-category", library.path, "3", "Birds"}).status, 0);
+    ASSERT_EQ(Run({"add-pack", library.path, "--id", "7", "--name", "Seven", "--category", "3", good}).status, 0);
+    const auto before = Snapshot();
+
+    const std::vector<std::vector<std::string>> refused = {
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "4", good},   // no category 4
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", good, bad},
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", pictures.path + "none.png"},
+        {"add-pack", library.path, "--id", "7", "--name", "Again", "--category", "3", good},   // pack 7 exists
+        {"add-pack", library.path, "--id", "8", "--name", "Two\nlines", "--category", "3", good},
+        {"add-pack", library.path, "--id", "8", "--name", "Puzzles=1", "--category", "3", good},
+        {"add-pack", library.path, "--id", "x8", "--name", "Eight", "--category", "3", good},
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "-3", good},
+        {"add-pack", library.path, "--id", "2147483648", "--name", "Eight", "--category", "3", good},
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3"},           // no picture
+        {"add-pack", library.path, "--id", "8", "--category", "3", good},                         // no name
+        {"add-pack", library.path, "--id", "8", "--id", "9", "--name", "E", "--category", "3", good},
+        {"add-pack", library.path, "--colour", "red", "--id", "8", "--name", "E", "--category", "3", good},
+        {"add-pack", library.path + "missing/", "--id", "8", "--name", "E", "--category", "3", good},
+        {"add-category", library.path, "3", "Birds again"},                                     // exists
+        {"add-category", library.path, "03", "Birds again"},                                    // same id
+        {"add-category", library.path, "4", "Cr\rlf"},
+        {"add-category", library.path, "4", ""},
+        {"add-category", library.path, "4"},
+        {"list", "--json", library.path, library.path},
+        {"decode"},
+        {"frobnicate"},
+        {},
+    };
+    for (const auto& args : refused) {
+        std::string shown;
+        for (const std::string& arg : args)
+            shown += arg + " ";
+        const Result result = Run(args);
+        EXPECT_EQ(result.status, 2) << shown;
+        EXPECT_TRUE(result.err.rfind("tessiva-pack: ", 0) == 0 || result.err.rfind("usage: ", 0) == 0)
+            << shown << ": " << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'),
+                  result.err.rfind("usage: ", 0) == 0 ? 4 : 1) << shown << ": " << result.err;
+    }
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(PackToolTest, AFailedWriteLeavesNothingBehind) {
+    const std::string good = Picture("good.bmp", 0xFF);
+    ASSERT_EQ(Run({"add-category", library.path, "3", "Birds"}).status, 0);
+    library.Write("Puzzles", "a file where the puzzles folder belongs");
+    const auto before = Snapshot();
+    const Result result = Run({"add-pack", library.path, "--id", "7", "--name", "Seven", "--category", "3", good});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err.rfind("tessiva-pack: ", 0), 0u) << result.err;
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(PackToolTest, DecodeAndEncodeExchangeTheNibblesOfEveryByte) {
+    const std::string plain = scratch.Write("plain.txt", "Name=");
+    const Result encoded = Run({"encode", plain});
+    EXPECT_EQ(encoded.status, 0);
+    EXPECT_EQ(encoded.out, "\xE4\x16\xD6\x56\xD3");
+    const std::string stored = scratch.Write("stored.ctg", encoded.out);
+    EXPECT_EQ(Run({"decode", stored}).out, "Name=");
+}

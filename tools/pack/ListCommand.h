@@ -1,0 +1,18 @@
+#pragma once
+// "tessiva-pack list": what the game loads from a program folder, and what it skips and why.
+
+#include <ostream>
+#include <string>
+
+namespace ListCommand {
+
+enum class Format { Text, Json };
+
+// Runs the game's three library scans on the folder (ending in '/') and prints the lists in
+// the game's order, followed by every skipped file or puzzle with its failure's location text.
+void Run(const std::string& folder, Format format, std::ostream& out);
+
+// The text as a JSON string literal, quotes included; the text must be valid UTF-8.
+std::string JsonString(const std::string& text);
+
+}  // namespace ListCommand

@@ -1,0 +1,9 @@
+#pragma once
+// One colour of a gradient, at `offset` 0..1 along it.
+
+#include "Colour.h"
+
+struct GradientStop {
+    double offset = 0;
+    Colour colour;
+};

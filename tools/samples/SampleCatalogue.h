@@ -1,0 +1,12 @@
+#pragma once
+// The fixed list of categories and pictures that make up the sample library.
+
+#include "SampleCategory.h"
+
+#include <vector>
+
+namespace SampleCatalogue {
+
+std::vector<SampleCategory> Categories();
+
+} // namespace SampleCatalogue
