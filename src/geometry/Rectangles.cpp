@@ -1,0 +1,51 @@
+#include "geometry/Rectangles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The toolkit's aspect-preserving fit of an a x b image into the box (c, d, e, f), in 32-bit
+// integers with truncating divisions; the geometry layer sits below the toolkit, so it keeps
+// its own copy of the formula.
+Gdiplus::Rect Fit(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f) {
+    const int32_t g = b * e / a;
+    if (f < g) {
+        const int32_t width = a * f / b;
+        return Gdiplus::Rect(c + (e - width) / 2, d, width, f);
+    }
+    return Gdiplus::Rect(c, d + (f - g) / 2, e, g);
+}
+
+}  // namespace
+
+Gdiplus::Rect FitOrCenter(int32_t x, int32_t y, int32_t w, int32_t h, int32_t width,
+                          int32_t height) {
+    if (w < width || h < height)
+        return Fit(width, height, x, y, w, h);
+    return Gdiplus::Rect(x + (w - width) / 2, y + (h - height) / 2, width, height);
+}
+
+bool UnionRect(Gdiplus::Rect& result, const Gdiplus::Rect& a, const Gdiplus::Rect& b) {
+    const int32_t left = std::min(a.X, b.X);
+    const int32_t top = std::min(a.Y, b.Y);
+    const int32_t right = std::max(a.GetRight(), b.GetRight());
+    const int32_t bottom = std::max(a.GetBottom(), b.GetBottom());
+    result = Gdiplus::Rect(left, top, right - left, bottom - top);
+    return !result.IsEmptyArea();
+}
+
+Gdiplus::Rect AreaRect(int32_t area, int32_t width, int32_t height) {
+    const float k = std::sqrt(static_cast<float>(area) /
+                              (static_cast<float>(width) * static_cast<float>(height)));
+    return Gdiplus::Rect(0, 0, RoundHalfAwayFromZero(static_cast<float>(width) * k),
+                         RoundHalfAwayFromZero(k * static_cast<float>(height)));
+}
+
+int32_t RoundHalfAwayFromZero(float value) {
+    // The half is added in double so a float just below n + 0.5 cannot round up to n + 1.
+    const double v = value;
+    if (v == std::trunc(v))
+        return static_cast<int32_t>(v);
+    return static_cast<int32_t>(v < 0 ? v - 0.5 : v + 0.5);
+}

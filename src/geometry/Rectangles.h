@@ -1,0 +1,20 @@
+#pragma once
+// Rectangle helpers shared by the board and the pages: fitting, union and sizing by area.
+
+#include <cstdint>
+
+#include "gfx/GdiplusTypes.h"
+
+// Places a width x height picture in the box: reduced with the aspect-preserving fit when the
+// box is narrower or lower than it, otherwise unscaled and centred. Never enlarges.
+Gdiplus::Rect FitOrCenter(int32_t x, int32_t y, int32_t w, int32_t h, int32_t width,
+                          int32_t height);
+
+// The smallest rectangle containing a and b; true when it has positive width and height.
+bool UnionRect(Gdiplus::Rect& result, const Gdiplus::Rect& a, const Gdiplus::Rect& b);
+
+// A rectangle at (0, 0) with the proportions of width x height and about the given area.
+Gdiplus::Rect AreaRect(int32_t area, int32_t width, int32_t height);
+
+// Rounds half away from zero; whole values are unchanged.
+int32_t RoundHalfAwayFromZero(float value);

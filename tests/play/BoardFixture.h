@@ -1,0 +1,38 @@
+#pragma once
+// A board with an opaque picture and a cut, as start-up and the gallery leave it.
+
+#include <memory>
+
+#include "geometry/ClassicCut.h"
+#include "geometry/TestPicture.h"
+#include "play/Board.h"
+
+enum class CutKind { Square, Classic };
+
+inline std::unique_ptr<Board> NewBoard(int width, int height, int count,
+                                       CutKind kind = CutKind::Classic) {
+    auto board = std::make_unique<Board>();
+    board->picture.Reset(TestPicture::NewBitmap(width, height));
+    if (kind == CutKind::Square)
+        board->cut.Reset(new SquarCut(board.get()));
+    else
+        board->cut.Reset(new ClassicCut(board.get()));
+    board->cut->longSideCount = count;
+    board->NewGame();
+    return board;
+}
+
+// Joins the groups at the given indices into the first of them, as a drop would.
+inline void Join(Board& board, std::initializer_list<size_t> indices) {
+    PieceGroup* target = board.groups.at(*indices.begin()).get();
+    std::vector<PieceGroup*> joined;
+    for (size_t index : indices)
+        if (board.groups.at(index).get() != target)
+            joined.push_back(board.groups.at(index).get());
+    for (PieceGroup* group : joined)
+        for (Piece* piece : group->pieces)
+            target->AddPiece(piece);
+    std::erase_if(board.groups, [&](const std::unique_ptr<PieceGroup>& g) {
+        return std::find(joined.begin(), joined.end(), g.get()) != joined.end();
+    });
+}
