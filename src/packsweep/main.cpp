@@ -1,0 +1,31 @@
+// The pack remover's entry: one dialog over the packs beside the program.
+
+#include <gtk/gtk.h>
+
+#include "foundation/Util.h"
+#include "packsweep/CMainDlg.h"
+#include "packsweep/GtkMainDlg.h"
+#include "platform/WindowClassRegistry.h"
+
+int main() {
+    // The program reads no command line; without a display there is no dialog.
+    g_set_prgname("Packsweep");
+    if (!gtk_init_check(nullptr, nullptr))
+        return 0;
+
+    GtkMainDlg dialog;
+    CMainDlg::Services services;
+    services.gameIsRunning = [] {
+        return TopLevelWindowOfClassExists(CMainDlg::kGameWindowClass);
+    };
+    services.openUrl = [](const std::string& url) { Util::OpenUrl(url); };
+    try {
+        CMainDlg logic(dialog, Util::GetModulePath(), std::move(services));
+        dialog.Attach(logic);
+        logic.RefreshPackList();
+        return dialog.Run();
+    } catch (...) {
+        // Containment point: the dialog could not be created (no program folder to list).
+        return 0;
+    }
+}
