@@ -1,0 +1,19 @@
+#pragma once
+// Internal to the drawing layer: decoding image files by content into premultiplied ARGB32 surfaces.
+
+#include <string>
+
+#include "gfx/CairoDetail.h"
+#include "gfx/GdiplusTypes.h"
+
+namespace Gdiplus::Detail {
+
+// JPEG through TurboJPEG (at a reduced scale when the result still covers atLeast), PNG, BMP,
+// GIF, TIFF and WebP through SDL2_image. The picture's size is read from its header and
+// checked against the limits before any pixel memory is taken.
+Status DecodeImageFile(const std::string& path, const Size& atLeast, SurfacePtr& out);
+
+// Whether a picture of that size may be held.
+bool AcceptableSize(int64_t width, int64_t height);
+
+}  // namespace Gdiplus::Detail

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+#include <turbojpeg.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "gfx/Gdiplus.h"
+
+using namespace Gdiplus;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class BitmapFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/gfx-bitmap-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const std::string path = folder + "/" + name;
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        return path;
+    }
+    Bytes Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    // A w x h PNG of an opaque gradient, written by the drawing layer itself.
+    Bytes Png(int w, int h) {
+        Bitmap bitmap(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                bitmap.SetPixel(x, y, Color(255, BYTE(x * 7), BYTE(y * 5), 90));
+        const std::string path = folder + "/made.png";
+        EXPECT_EQ(bitmap.SavePng(path), Ok);
+        return Read(path);
+    }
+    // A w x h JPEG of a smooth colour field.
+    static Bytes Jpeg(int w, int h) {
+        std::vector<uint8_t> rgb(size_t(w) * size_t(h) * 3);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                uint8_t* p = &rgb[(size_t(y) * size_t(w) + size_t(x)) * 3];
+                p[0] = 200, p[1] = uint8_t(40 + y % 50), p[2] = 60;
+            }
+        tjhandle handle = tjInitCompress();
+        unsigned char* out = nullptr;
+        unsigned long size = 0;
+        EXPECT_EQ(tjCompress2(handle, rgb.data(), w, 0, h, TJPF_RGB, &out, &size, TJSAMP_420, 90, 0), 0);
+        Bytes bytes(out, out + size);
+        tjFree(out);
+        tjDestroy(handle);
+        return bytes;
+    }
+    // A 2 x 2 24-bit BMP, bottom row first: blue, green / red, white.
+    static Bytes Bmp() {
+        Bytes b = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,           // file header
+                   40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,          // info header
+                   0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        const Bytes rows = {255, 0, 0, 0, 255, 0, 0, 0,        // bottom: blue, green (BGR), padding
+                            0, 0, 255, 255, 255, 255, 0, 0};   // top: red, white
+        b.insert(b.end(), rows.begin(), rows.end());
+        return b;
+    }
+    // Overwrites the frame size in a JPEG's SOF0 marker.
+    static Bytes WithJpegSize(Bytes bytes, int w, int h) {
+        for (size_t i = 2; i + 9 < bytes.size(); ++i)
+            if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
+                bytes[i + 5] = uint8_t(h >> 8), bytes[i + 6] = uint8_t(h);
+                bytes[i + 7] = uint8_t(w >> 8), bytes[i + 8] = uint8_t(w);
+                break;
+            }
+        return bytes;
+    }
+    // Overwrites the size in a PNG's IHDR chunk (its checksum goes stale; the size is refused first).
+    static Bytes WithPngSize(Bytes bytes, uint32_t w, uint32_t h) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[16 + i] = uint8_t(w >> (24 - 8 * i));
+            bytes[20 + i] = uint8_t(h >> (24 - 8 * i));
+        }
+        return bytes;
+    }
+
+    std::string folder;
+};
+
+}  // namespace
+
+TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
+    const Bytes jpeg = Jpeg(64, 48), png = Png(40, 30);
+    Bytes corruptJpeg = jpeg;
+    for (size_t i = corruptJpeg.size() / 2; i < corruptJpeg.size() - 2; ++i)
+        corruptJpeg[i] = uint8_t(i * 37);
+    Bytes corruptPng = png;
+    for (size_t i = 41; i < corruptPng.size() - 12; ++i)   // the image data, not the header
+        corruptPng[i] ^= 0x5A;
+    struct Case { const char* name; Bytes bytes; Status expected; };
+    const Case cases[] = {
+        {"empty.jpg", {}, UnknownImageFormat},
+        {"text.jpg", Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, UnknownImageFormat},
+        {"truncated.jpg", Bytes(jpeg.begin(), jpeg.begin() + long(jpeg.size() / 2)), UnknownImageFormat},
+        {"corrupt.jpg", corruptJpeg, UnknownImageFormat},
+        {"truncated.png", Bytes(png.begin(), png.begin() + long(png.size() / 2)), UnknownImageFormat},
+        {"corrupt.png", corruptPng, UnknownImageFormat},
+        {"huge.jpg", WithJpegSize(jpeg, 60000, 60000), OutOfMemory},
+        {"wide.jpg", WithJpegSize(jpeg, Bitmap::kMaxSide + 1, 8), OutOfMemory},
+        {"huge.png", WithPngSize(png, 100000, 100000), OutOfMemory},
+        {"tall.png", WithPngSize(png, 2, Bitmap::kMaxSide + 1), OutOfMemory},
+    };
+    for (const Case& c : cases) {
+        Bitmap bitmap(Write(c.name, c.bytes));
+        EXPECT_EQ(bitmap.GetLastStatus(), c.expected) << c.name;
+        EXPECT_EQ(bitmap.GetWidth(), 0u) << c.name;
+        EXPECT_EQ(bitmap.GetHeight(), 0u) << c.name;
+        EXPECT_EQ(bitmap.GetLastStatus(), c.expected) << c.name << ": the failure is kept";
+        Graphics g(&bitmap);
+        EXPECT_NE(g.GetLastStatus(), Ok);
+    }
+    Bitmap missing(folder + "/nothing-here.jpg");
+    EXPECT_EQ(missing.GetLastStatus(), FileNotFound);
+}
+
+TEST_F(BitmapFiles, PicturesAreRecognisedByContentNotByName) {
+    // A PNG named like a JPEG, and a JPEG named like a sound file.
+    Bitmap png(Write("picture.jpg", Png(40, 30)));
+    ASSERT_EQ(png.GetLastStatus(), Ok);
+    EXPECT_EQ(png.GetWidth(), 40u);
+    EXPECT_EQ(png.GetHeight(), 30u);
+    Color c;
+    png.GetPixel(3, 2, &c);
+    EXPECT_EQ(c.GetValue(), Color(255, 21, 10, 90).GetValue());
+
+    Bitmap bmp(Write("picture.png", Bmp()));
+    ASSERT_EQ(bmp.GetLastStatus(), Ok);
+    bmp.GetPixel(0, 0, &c);
+    EXPECT_EQ(c.GetValue(), 0xFFFF0000u);
+    bmp.GetPixel(1, 1, &c);
+    EXPECT_EQ(c.GetValue(), 0xFF00FF00u);
+
+    Bitmap jpeg(Write("picture.ogg", Jpeg(64, 48)));
+    ASSERT_EQ(jpeg.GetLastStatus(), Ok);
+    EXPECT_EQ(jpeg.GetWidth(), 64u);
+    jpeg.GetPixel(10, 20, &c);
+    EXPECT_EQ(c.GetA(), 255);
+    EXPECT_NEAR(c.GetR(), 200, 6);
+    EXPECT_NEAR(c.GetG(), 60, 6);
+    EXPECT_NEAR(c.GetB(), 60, 6);
+}
+
+TEST_F(BitmapFiles, JpegThumbnailsDecodeAtTheSmallestScaleThatStillCovers) {
+    const std::string path = Write("big.jpg", Jpeg(400, 300));
+    struct Case { Size atLeast; UINT width, height; };
+    const Case cases[] = {
+        {{0, 0}, 50, 38},       // 1/8, rounded up
+        {{51, 10}, 100, 75},    // 1/8 is too narrow
+        {{100, 75}, 100, 75},   // 1/4 exactly
+        {{150, 100}, 200, 150}, // 1/2
+        {{201, 10}, 400, 300},  // full size
+    };
+    for (const Case& c : cases) {
+        Bitmap bitmap(path, c.atLeast);
+        ASSERT_EQ(bitmap.GetLastStatus(), Ok);
+        EXPECT_EQ(bitmap.GetWidth(), c.width) << c.atLeast.Width << "x" << c.atLeast.Height;
+        EXPECT_EQ(bitmap.GetHeight(), c.height) << c.atLeast.Width << "x" << c.atLeast.Height;
+    }
+    // Other formats ignore the hint.
+    Bitmap png(Write("small.png", Png(40, 30)), Size(1, 1));
+    EXPECT_EQ(png.GetWidth(), 40u);
+}
+
+TEST(Bitmap, NewBitmapsAreTransparentAndPixelsKeepStraightAlpha) {
+    Bitmap bitmap(3, 2);
+    ASSERT_EQ(bitmap.GetLastStatus(), Ok);
+    Color c(0xFFFFFFFF);
+    bitmap.GetPixel(2, 1, &c);
+    EXPECT_EQ(c.GetValue(), 0u);
+    for (ARGB value : {0x80FF0000u, 0xFF123456u, 0x01FFFFFFu, 0x00000000u}) {
+        bitmap.SetPixel(1, 1, Color(value));
+        bitmap.GetPixel(1, 1, &c);
+        EXPECT_EQ(c.GetValue(), value);
+    }
+    // Stored premultiplied: half-transparent red is 0x80800000 in memory.
+    bitmap.SetPixel(0, 0, Color(0x80FF0000));
+    EXPECT_EQ(*reinterpret_cast<const uint32_t*>(bitmap.PixelData()), 0x80800000u);
+    EXPECT_EQ(bitmap.GetPixel(3, 0, &c), InvalidParameter);
+}
+
+TEST(Bitmap, ImpossibleSizesFailWithoutPixels) {
+    struct Case { int w, h; Status expected; };
+    for (const Case& c : {Case{0, 5, InvalidParameter}, Case{-1, 5, InvalidParameter},
+                          Case{Bitmap::kMaxSide + 1, 1, OutOfMemory}}) {
+        Bitmap bitmap(c.w, c.h);
+        EXPECT_EQ(bitmap.GetLastStatus(), c.expected);
+        EXPECT_EQ(bitmap.GetWidth(), 0u);
+        EXPECT_EQ(bitmap.PixelData(), nullptr);
+    }
+}
+
+TEST(Bitmap, DrawsIntoMemoryTheCallerOwns) {
+    std::vector<uint32_t> pixels(4 * 3, 0);
+    Bitmap bitmap(4, 3, 16, PixelFormat32bppPARGB, reinterpret_cast<uint8_t*>(pixels.data()));
+    ASSERT_EQ(bitmap.GetLastStatus(), Ok);
+    Graphics g(&bitmap);
+    SolidBrush brush(Color(0xFF102030));
+    g.FillRectangle(&brush, 1, 1, 2, 1);
+    g.Flush();
+    EXPECT_EQ(pixels[4 + 1], 0xFF102030u);
+    EXPECT_EQ(pixels[4 + 2], 0xFF102030u);
+    EXPECT_EQ(pixels[4 + 3], 0u);
+    Bitmap badStride(4, 3, 8, PixelFormat32bppPARGB, reinterpret_cast<uint8_t*>(pixels.data()));
+    EXPECT_EQ(badStride.GetLastStatus(), InvalidParameter);
+}
