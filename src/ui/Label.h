@@ -1,0 +1,20 @@
+#pragma once
+// A theme image with a caption and no input: strip end pieces, page captions, the clock.
+
+#include <string>
+
+#include "ui/Control.h"
+
+class Label : public Control {
+public:
+    Label(int32_t styleId, ContainerControl* parent);
+
+    // The theme image's size, else 100 x 25 when the style has no image.
+    int GetWidth() const override;
+    int GetHeight() const override;
+
+    std::string Text;
+
+protected:
+    void Paint(Gdiplus::Graphics& g, int x, int y, int w, int h) override;
+};

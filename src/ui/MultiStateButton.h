@@ -1,0 +1,29 @@
+#pragma once
+// A button with two looks and two captions; its owner sets the state, the button only reports
+// clicks.
+
+#include <string>
+
+#include "ui/Control.h"
+
+class MultiStateButton : public Control {
+public:
+    static constexpr int kChecked = 0;
+    static constexpr int kUnchecked = 1;
+
+    MultiStateButton(int32_t styleId, ContainerControl* parent);
+
+    // Always the checked image's size, whatever the state; 100 x 25 when the style has none.
+    int GetWidth() const override;
+    int GetHeight() const override;
+
+    int State = kChecked;   // any other value shows the unchecked image and no caption
+    bool Pressed = false;
+    std::string CheckedText;
+    std::string UncheckedText;
+
+protected:
+    void Paint(Gdiplus::Graphics& g, int x, int y, int w, int h) override;
+    bool OnMouseDown(int x, int y) override;
+    bool OnMouseUp(int x, int y) override;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The root of one window's control tree: turns the window's messages into tree calls and paints
+// the tree through the shared off-screen buffer.
+
+#include "platform/WinTypes.h"
+#include "ui/ContainerControl.h"
+
+class TopLevelContainerControl : public ContainerControl {
+public:
+    explicit TopLevelContainerControl(int32_t styleId);
+
+    TopLevelContainerControl* GetTopLevel() override;
+    // Bounds become the host window's client rectangle, then the children follow.
+    void Layout() override;
+    // Notifications end here unless the page or panel replaces this.
+    void OnNotify(NotifyCode code, Control* sender, Control* argument) override;
+
+    // The host window that this tree draws into.
+    virtual HWND GetWindowHandle() = 0;
+
+    // The one dispatch point for the host's messages: left button down and up, mouse move,
+    // paint, erase background and size. Returns false for any other message; for these it
+    // returns true with the result set, also when a control failed.
+    bool HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Redraws one rectangle of the host window at once (no paint message is waited for).
+    void RedrawRect(int x, int y, int w, int h);
+    void RedrawAll();
+    // Paints the tree clipped to the rectangle into the shared buffer and copies that
+    // rectangle to the device context. A failing paint shows nothing new.
+    void PaintToDevice(HDC dc, int x, int y, int w, int h);
+
+private:
+    void PaintWindow();
+    Gdiplus::Rect ClientRect();
+};

@@ -1,0 +1,143 @@
+#include "ToolkitScene.h"
+
+#include "ScenePage.h"
+#include "gfx/Graphics.h"
+#include "ui/Button.h"
+#include "ui/Label.h"
+#include "ui/MultiStateButton.h"
+#include "ui/Slider.h"
+#include "ui/UiImages.h"
+
+namespace {
+
+constexpr int kWidth = 900;
+constexpr int kHeight = 300;
+
+// The list view's look: its darker colour and a white frame.
+class FramedPanel : public ContainerControl {
+public:
+    explicit FramedPanel(ContainerControl* parent) : ContainerControl(21, parent) {}
+    void PaintBackground(Gdiplus::Graphics& g, int, int, int, int) override {
+        g.FillRectangle(&SharedSolidBrush(BackgroundColor(StyleId)), Bounds);
+        g.DrawRectangle(&SharedPen(kCaptionColor, 1.0f), Bounds);
+    }
+};
+
+class ToolkitScene : public Scene {
+public:
+    HWND Open() override {
+        BuildStrip();
+        BuildCommand();
+        BuildCategories();
+        BuildPanel();
+        return page.Open(kWidth, kHeight);
+    }
+
+private:
+    // The play page's bar: flat ends, joints alternating between middles of all three widths,
+    // each piece starting where the previous one ends.
+    void BuildStrip() {
+        shuffle.Text = "Shuffle";
+        filter.CheckedText = "Show All";
+        filter.UncheckedText = "Edges Only";
+        filter.State = MultiStateButton::kUnchecked;
+        wide.Text = "Back to Gallery";
+        pause.Text = "Pause";
+        clock.Text = "03:25";
+        Control* pieces[] = {&flatLeft, &shuffle, &joint1, &filter, &joint2, &wide,
+                             &joint3,   &pause,   &joint4, &clock,  &flatRight};
+        int left = 5;
+        for (Control* piece : pieces) {
+            piece->Left = left;
+            piece->Bottom = 5;
+            left += piece->GetWidth();
+            page.Children.push_back(piece);
+        }
+    }
+
+    // A single command between its two caps, placed right of the strip.
+    void BuildCommand() {
+        more.Text = "More Puzzles";
+        const int c = 300;
+        const int wl = capLeft.GetWidth(), wb = more.GetWidth(), wr = capRight.GetWidth();
+        for (Control* piece : {static_cast<Control*>(&more), static_cast<Control*>(&capLeft),
+                               static_cast<Control*>(&capRight)}) {
+            piece->Bottom = 5;
+            page.Children.push_back(piece);
+        }
+        more.HorizontalCenter = c;
+        capLeft.HorizontalCenter = c - wb / 2 - wl / 2;
+        capRight.HorizontalCenter = c + wb / 2 + wr / 2;
+    }
+
+    void BuildCategories() {
+        landscapes.CheckedText = landscapes.UncheckedText = "Landscapes";
+        mosaics.CheckedText = mosaics.UncheckedText = "Mosaics";
+        landscapes.State = MultiStateButton::kChecked;
+        mosaics.State = MultiStateButton::kUnchecked;
+        int top = 20;
+        for (MultiStateButton* button : {&landscapes, &mosaics}) {
+            button->Left = 5;
+            button->Top = top;
+            top += button->GetHeight() + 10;
+            page.Children.push_back(button);
+        }
+    }
+
+    // The set-up page's difficulty row and a list view's page controls, inside a framed panel.
+    void BuildPanel() {
+        panel.Left = 129;
+        panel.Top = 10;
+        panel.Right = 10;
+        panel.Bottom = shuffle.GetHeight() + 15;
+        page.Children.push_back(&panel);
+
+        UiImages& images = UiImages::Instance();
+        slider.TrackImage = images.TrackImage();
+        slider.ThumbImage = images.ThumbImage();
+        slider.Minimum = 2;
+        slider.Maximum = 25;
+        slider.CurrentValue = 7;
+        slider.HorizontalCenter = 40;
+        slider.Top = 60;
+        difficulty.Text = "Difficulty:";
+        difficulty.Width = 100;
+        difficulty.Height = 30;
+        difficulty.HorizontalCenter = -100;
+        difficulty.Top = 60 + (slider.GetHeight() - 30) / 2;
+        pieceCount.Text = "35 pieces";
+        pieceCount.Width = 100;
+        pieceCount.Height = 30;
+        pieceCount.HorizontalCenter = 0;
+        pieceCount.Top = 25;
+
+        pageLabel.Text = "Page 2 of 5";
+        pageLabel.Bottom = previous.Bottom = next.Bottom = 5;
+        pageLabel.HorizontalCenter = 0;
+        previous.HorizontalCenter = -(previous.GetWidth() / 2) - 10 - pageLabel.GetWidth() / 2;
+        next.HorizontalCenter = next.GetWidth() / 2 + pageLabel.GetWidth() / 2 + 10;
+        panel.Children = {&slider, &difficulty, &pieceCount, &pageLabel, &previous, &next};
+    }
+
+    ScenePage page{20};
+    Label flatLeft{27, &page}, joint1{30, &page}, joint2{29, &page}, joint3{30, &page},
+        joint4{29, &page}, flatRight{28, &page};
+    Button shuffle{7, &page}, wide{36, &page}, pause{3, &page};
+    MultiStateButton filter{5, &page};
+    Label clock{50, &page};
+
+    Label capLeft{25, &page}, capRight{26, &page};
+    Button more{10, &page};
+
+    MultiStateButton landscapes{4, &page}, mosaics{4, &page};
+
+    FramedPanel panel{&page};
+    Slider slider{24, &panel};
+    Label difficulty{31, &panel}, pieceCount{32, &panel};
+    Label pageLabel{17, &panel};
+    Button previous{11, &panel}, next{13, &panel};
+};
+
+}  // namespace
+
+std::unique_ptr<Scene> MakeToolkitScene() { return std::make_unique<ToolkitScene>(); }

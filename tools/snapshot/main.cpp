@@ -1,0 +1,86 @@
+// tessiva-snapshot SCENE OUT.png: draws a scene of the control toolkit through the headless
+// window system, with the theme beside the tool, and writes the window's pixels as a PNG.
+
+#include <cstdio>
+#include <string>
+
+#include "SceneCatalog.h"
+#include "foundation/ApplicationException.h"
+#include "foundation/Util.h"
+#include "gfx/Bitmap.h"
+#include "platform/Headless.h"
+#include "platform/Paint.h"
+#include "platform/Platform.h"
+#include "platform/WindowApi.h"
+#include "ui/Theme.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kFailure = 1;
+
+std::string SceneNames() {
+    std::string names;
+    for (const SceneEntry& entry : SceneCatalog())
+        names += (names.empty() ? "" : ", ") + std::string(entry.name);
+    return names;
+}
+
+int Fail(int code, const std::string& message) {
+    std::fprintf(stderr, "tessiva-snapshot: %s\n", message.c_str());
+    return code;
+}
+
+const SceneEntry* FindScene(const std::string& name) {
+    for (const SceneEntry& entry : SceneCatalog())
+        if (name == entry.name)
+            return &entry;
+    return nullptr;
+}
+
+// The window's pixels as they reached the (headless) screen.
+bool Capture(HWND window, const std::string& path) {
+    RECT client;
+    if (!GetClientRect(window, client) || client.right <= 0 || client.bottom <= 0)
+        return false;
+    Gdiplus::Bitmap picture(client.right, client.bottom);
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            picture.SetPixel(x, y, Gdiplus::Color(Headless::ReadPixel(window, x, y)));
+    return picture.SavePng(path) == Gdiplus::Ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3)
+        return Fail(kUsageError, "usage: tessiva-snapshot SCENE OUT.png (scenes: " + SceneNames() + ")");
+    const SceneEntry* entry = FindScene(argv[1]);
+    if (!entry)
+        return Fail(kUsageError, "unknown scene '" + std::string(argv[1]) + "' (scenes: " +
+                                     SceneNames() + ")");
+    const std::string out = argv[2];
+
+    try {
+        PlatformSession session("tessiva-snapshot");
+        if (!session.Started())
+            return Fail(kFailure, "the window system did not start");
+        // The theme and the UI images come from the folders beside the tool, as for the game.
+        Theme::Install(Util::GetModulePath() + "Themes/Default/");
+        int result = 0;
+        {
+            std::unique_ptr<Scene> scene = entry->make();
+            const HWND window = scene->Open();
+            if (!window)
+                return Fail(kFailure, "the scene's window could not be created");
+            InvalidateRect(window, nullptr, false);
+            UpdateWindow(window);
+            if (!Capture(window, out))
+                result = Fail(kFailure, "cannot write " + out);
+        }
+        Theme::Current().Reset();
+        return result;
+    } catch (const ApplicationException& e) {
+        return Fail(kFailure, "failed: " + e.LocationText());
+    }
+}
