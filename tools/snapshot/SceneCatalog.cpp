@@ -1,11 +1,17 @@
 #include "SceneCatalog.h"
 
+#include "PanelScenes.h"
 #include "ToolkitScene.h"
 
 const std::vector<SceneEntry>& SceneCatalog() {
     static const std::vector<SceneEntry> catalog = {
         {"toolkit", "900 x 300: piece strip, single command, slider, category buttons, page controls",
          MakeToolkitScene},
+        {"listview", "930 x 630: a 900 x 600 list view with the largest sample category",
+         MakeListViewScene},
+        {"pause", "1024 x 768: the pause panel over a page", MakePauseScene},
+        {"yesno", "1024 x 768: the back-to-gallery confirmation over a page", MakeYesNoScene},
+        {"complete", "1024 x 768: the completion panel over a page", MakeCompleteScene},
     };
     return catalog;
 }

@@ -1,0 +1,76 @@
+#include "ui/Dialog.h"
+
+#include "gfx/Graphics.h"
+#include "ui/SharedDrawing.h"
+
+Dialog::Dialog(int32_t styleId) : TopLevelContainerControl(styleId) {}
+
+INT_PTR Dialog::ShowModal(HWND owner) { return DoModal(owner); }
+
+void Dialog::EndWith(INT_PTR result) { EndDialog(result); }
+
+LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        CentreOverOwner();
+        // No keyboard focus is set: the panel takes no keys.
+        return FALSE;
+    case WM_CLOSE:
+        // The default would destroy the window and end the panel without an answer that its
+        // caller understands; only the buttons end it. (Keys never reach a panel.)
+        return 0;
+    default:
+        break;
+    }
+    LRESULT result = 0;
+    if (HandleWindowMessage(message, wParam, lParam, result))
+        return result;
+    return DialogImpl::WindowProc(message, wParam, lParam);
+}
+
+void Dialog::CentreOverOwner() {
+    try {
+        const int width = Width.Value();
+        const int height = Height.Value();
+        const HWND owner = GetParent(Handle());
+        RECT client;
+        if (!owner || !GetClientRect(owner, client))
+            return;
+        POINT origin{client.left, client.top};
+        ClientToScreen(owner, origin);
+        const int ownerWidth = client.right - client.left;
+        const int ownerHeight = client.bottom - client.top;
+        MoveWindow(Handle(), origin.x + (ownerWidth - width) / 2,
+                   origin.y + (ownerHeight - height) / 2, width, height, false);
+    } catch (...) {
+        // Containment point of panel initialisation: the panel keeps the template's size and
+        // place.
+    }
+}
+
+void Dialog::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {
+    g.FillRectangle(&SharedSolidBrush(kPageBackground), Bounds);
+    if (!Caption.empty())
+        g.DrawString(Caption, &GetControlFont(*this), Gdiplus::RectF(Bounds),
+                     &CenteredStringFormat(), &SharedSolidBrush(kCaptionColor));
+    g.DrawRectangle(&SharedPen(kCaptionColor, 1.0f), Bounds.X, Bounds.Y, Bounds.Width - 1,
+                    Bounds.Height - 1);
+}
+
+void Dialog::PlaceEndPieces(Control& button, Control& leftPiece, Control& rightPiece,
+                            int bottom) {
+    const int centre = button.HorizontalCenter.Value();
+    const int half = button.GetWidth() / 2;
+    leftPiece.HorizontalCenter = centre - leftPiece.GetWidth() / 2 - half;
+    rightPiece.HorizontalCenter = centre + half + rightPiece.GetWidth() / 2;
+    button.Bottom = leftPiece.Bottom = rightPiece.Bottom = bottom;
+}
+
+void Dialog::PlaceButtonPair(Control& a, Control& aLeft, Control& aRight, Control& b,
+                             Control& bLeft, Control& bRight, int spacing, int bottom) {
+    const int halfA = a.GetWidth() / 2;
+    a.HorizontalCenter = -halfA - spacing;
+    b.HorizontalCenter = halfA + spacing;
+    PlaceEndPieces(a, aLeft, aRight, bottom);
+    PlaceEndPieces(b, bLeft, bRight, bottom);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The completion panel: "Well Done!" with "Back to Gallery" and "Close"; each button ends it
+// with its own style id (36 or 37).
+
+#include "ui/Button.h"
+#include "ui/Dialog.h"
+#include "ui/Label.h"
+
+class DialogGameComplete : public Dialog {
+public:
+    static constexpr INT_PTR kBackToGallery = 36;
+    static constexpr INT_PTR kClose = 37;
+
+    // Places the buttons from the theme's image widths, so the theme must be installed.
+    DialogGameComplete();
+
+    void OnNotify(NotifyCode code, Control* sender, Control* argument) override;
+
+private:
+    Button backToGallery;
+    Label backLeft;
+    Label backRight;
+    Button close;
+    Label closeLeft;
+    Label closeRight;
+};

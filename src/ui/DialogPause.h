@@ -1,0 +1,21 @@
+#pragma once
+// The pause panel: "Paused" and one "Resume" button, which ends it with 0.
+
+#include "ui/Button.h"
+#include "ui/Dialog.h"
+#include "ui/Label.h"
+
+class DialogPause : public Dialog {
+public:
+    static constexpr INT_PTR kResume = 0;
+
+    // Places the button from the theme's image widths, so the theme must be installed.
+    DialogPause();
+
+    void OnNotify(NotifyCode code, Control* sender, Control* argument) override;
+
+private:
+    Button resume;
+    Label resumeLeft;
+    Label resumeRight;
+};

@@ -1,0 +1,152 @@
+#pragma once
+// Shared pieces of the list view and panel tests: the headless platform, a temporary theme of
+// solid-colour images, and a page window whose tree records what reaches it.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "gfx/Bitmap.h"
+#include "gfx/Graphics.h"
+#include "platform/Headless.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
+#include "platform/WindowApi.h"
+#include "ui/ControlHostWindow.h"
+#include "ui/SharedDrawing.h"
+#include "ui/Theme.h"
+
+namespace PanelsTest {
+
+// Colours of the test theme's images, told apart in window pixels.
+inline constexpr uint32_t kLeftPiece = 0xFFC00000, kRightPiece = 0xFF00A000,
+                          kMiddle100 = 0xFF0000C0, kMiddle120 = 0xFFC0C000,
+                          kPageLabel = 0xFF008080, kPrevious = 0xFF800080, kNext = 0xFF804000;
+
+// A fresh folder, removed with everything in it at the end; its path ends in '/'.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "panels-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            path = pattern + "/";
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return path; }
+
+private:
+    std::string path;
+};
+
+inline void WriteSolidPng(const std::string& path, int width, int height, uint32_t argb) {
+    Gdiplus::Bitmap bitmap(width, height);
+    Gdiplus::Graphics g(&bitmap);
+    g.Clear(Gdiplus::Color(argb));
+    g.Flush();
+    EXPECT_EQ(bitmap.SavePng(path), Gdiplus::Ok) << path;
+}
+
+// Whether the colour is (nearly) white: a caption or a frame.
+inline bool IsWhitish(uint32_t argb) {
+    return ((argb >> 16) & 0xFF) > 200 && ((argb >> 8) & 0xFF) > 200 && (argb & 0xFF) > 200;
+}
+
+// A window whose whole client area is a tree; it records the notifications and mouse presses
+// reaching its root and runs scripted steps from its message queue, so that a test can act
+// while a modal loop runs.
+class PageWindow : public ControlHostWindow {
+public:
+    static constexpr UINT kRunStep = WM_APP + 1;
+
+    PageWindow() : ControlHostWindow(18) {}
+    ~PageWindow() override { DestroyWindow(); }
+
+    void Open(int left, int top, int width, int height) {
+        Create(nullptr, RECT{left, top, left + width, top + height}, "page", WS_POPUP);
+        ShowWindow(Handle(), SW_SHOW);
+    }
+
+    void PaintBackground(Gdiplus::Graphics& g, int x, int y, int w, int h) override {
+        g.FillRectangle(&SharedSolidBrush(BackgroundColor(StyleId)), x, y, w, h);
+    }
+    void OnNotify(NotifyCode code, Control* sender, Control* argument) override {
+        notifications.push_back({code, sender, argument});
+    }
+    bool OnMouseDown(int x, int y) override {
+        ++presses;
+        return ControlHostWindow::OnMouseDown(x, y);
+    }
+
+    // Each step runs from the queue behind everything queued before it (such as injected
+    // input); the steps are started by Start.
+    void Script(std::vector<std::function<void()>> steps) {
+        script = std::move(steps);
+        next = 0;
+    }
+    void Start() { PostMessage(Handle(), kRunStep, 0, 0); }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kRunStep) {
+            if (next < script.size()) {
+                script[next++]();
+                if (next < script.size())
+                    Start();
+            }
+            return 0;
+        }
+        return ControlHostWindow::WindowProc(message, wParam, lParam);
+    }
+
+    struct Notification {
+        NotifyCode code;
+        Control* sender;
+        Control* argument;
+    };
+    std::vector<Notification> notifications;
+    int presses = 0;
+
+private:
+    std::vector<std::function<void()>> script;
+    size_t next = 0;
+};
+
+// The headless platform and a theme of solid images for every control the list view and the
+// panels use. Both are ready before the derived fixture's members are built, since controls
+// place themselves from the theme's image sizes when constructed.
+class ThemedTest : public ::testing::Test {
+protected:
+    ThemedTest() {
+        EXPECT_TRUE(session.Started());
+        const std::string& f = folder.Path();
+        WriteSolidPng(f + "Jig-Left.png", 20, 40, kLeftPiece);
+        WriteSolidPng(f + "Jig-Right.png", 20, 40, kRightPiece);
+        WriteSolidPng(f + "Jig-Middle-100.png", 100, 40, kMiddle100);
+        WriteSolidPng(f + "Jig-Middle-120.png", 120, 40, kMiddle120);
+        WriteSolidPng(f + "Label-Page-xOfy.png", 100, 20, kPageLabel);
+        WriteSolidPng(f + "Button-Previous-Page.png", 30, 20, kPrevious);
+        WriteSolidPng(f + "Button-Next-Page.png", 30, 20, kNext);
+        Theme::Install(f);
+    }
+    ~ThemedTest() override { Theme::Current().Reset(); }
+
+    // Dispatches everything that is due now.
+    static void Pump() {
+        MSG msg;
+        while (PeekMessage(msg, PM_REMOVE) && msg.message != WM_QUIT)
+            DispatchMessage(msg);
+    }
+
+    PlatformSession session{"PanelsTest"};
+    TempFolder folder;
+};
+
+}  // namespace PanelsTest
