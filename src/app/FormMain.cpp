@@ -1,0 +1,115 @@
+#include "app/FormMain.h"
+
+#include "platform/Messages.h"
+#include "platform/WaitCursor.h"
+
+FormMain* FormMain::Instance = nullptr;
+
+namespace {
+
+constexpr RECT kDefaultRect{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+// The text the frame is created with; WM_CREATE replaces it with the title at once.
+constexpr const char* kInitialText = "Tessiva";
+
+}  // namespace
+
+FormMain::FormMain() = default;
+
+FormMain::~FormMain() {
+    if (Instance == this)
+        Instance = nullptr;
+}
+
+bool FormMain::CreateFrame() {
+    return Create(nullptr, kDefaultRect, kInitialText,
+                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                  WS_EX_APPWINDOW | WS_EX_WINDOWEDGE) != nullptr;
+}
+
+WNDCLASS FormMain::GetWindowClass() const {
+    WNDCLASS windowClass;
+    windowClass.className = kClassName;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.hbrBackground = COLOR_WINDOW + 1;
+    windowClass.iconResource = "ICON_128";
+    return windowClass;
+}
+
+void FormMain::ShowPageStart() {
+    if (!Instance)
+        return;
+    WaitCursor wait;
+    Instance->ShowOnly(Instance->view.pageStart);
+}
+
+void FormMain::ShowPageGameStart() {
+    if (!Instance)
+        return;
+    WaitCursor wait;
+    Instance->view.pageGameStart.Prepare();
+    Instance->ShowOnly(Instance->view.pageGameStart);
+}
+
+void FormMain::ShowPageGame() {
+    if (!Instance)
+        return;
+    WaitCursor wait;
+    Instance->view.pageGame.StartGame();
+    Instance->ShowOnly(Instance->view.pageGame);
+}
+
+void FormMain::RequestClose() {
+    if (Instance && Instance->Handle())
+        PostMessage(Instance->Handle(), WM_CLOSE, 0, 0);
+}
+
+void FormMain::ShowOnly(PageWindow& page) {
+    ShowWindow(page, SW_SHOW);
+    for (PageWindow* other : {static_cast<PageWindow*>(&view.pageStart),
+                              static_cast<PageWindow*>(&view.pageGameStart),
+                              static_cast<PageWindow*>(&view.pageGame)})
+        if (other != &page)
+            ShowWindow(*other, SW_HIDE);
+}
+
+LRESULT FormMain::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        SetWindowText(Handle(), kTitle);
+        view.Create(Handle(), kDefaultRect, std::string(),
+                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+        return 0;
+    case WM_SIZE:
+        OnSize(wParam);
+        return 0;
+    case WM_ERASEBKGND:
+        // The view covers the whole client area.
+        return view.Handle() ? 1 : WindowImpl::WindowProc(message, wParam, lParam);
+    case WM_ACTIVATEAPP:
+        if (wParam == FALSE)
+            OnDeactivateApp();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(1);
+        return 0;
+    default:
+        return WindowImpl::WindowProc(message, wParam, lParam);
+    }
+}
+
+// A minimised frame keeps the view's size, so the pages keep their layout.
+void FormMain::OnSize(WPARAM kind) {
+    if (kind == SIZE_MINIMIZED || !view.Handle())
+        return;
+    RECT client;
+    GetClientRect(Handle(), client);
+    SetWindowPos(view, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormMain::OnDeactivateApp() {
+    for (PageWindow* page : {static_cast<PageWindow*>(&view.pageStart),
+                             static_cast<PageWindow*>(&view.pageGameStart),
+                             static_cast<PageWindow*>(&view.pageGame)})
+        if (page->Handle() && IsWindowVisible(*page))
+            page->OnDeactivate();
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The game's main window: a top-level frame of class "Tessiva_MainForm" whose client window is
+// the view with the three pages; switches between the pages.
+
+#include "app/MainView.h"
+#include "platform/WindowImpl.h"
+
+class FormMain : public WindowImpl {
+public:
+    static constexpr const char* kClassName = "Tessiva_MainForm";
+    static constexpr const char* kTitle = "Tessiva Orlune";
+
+    FormMain();
+    ~FormMain() override;
+
+    // The one main window object; null before start-up made it.
+    static FormMain* Instance;
+
+    // Creates the frame window (hidden, default position and size); false on failure.
+    bool CreateFrame();
+
+    // Navigation, called by the pages: each shows one page and hides the other two, under the
+    // wait cursor. The new page is shown before the others are hidden, so the view never shows
+    // between them. Exceptions of Prepare and StartGame go on to the caller.
+    static void ShowPageStart();
+    static void ShowPageGameStart();
+    static void ShowPageGame();
+    // Asks the frame to close (queued); the game then ends.
+    static void RequestClose();
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    MainView view;
+
+protected:
+    WNDCLASS GetWindowClass() const override;
+
+private:
+    void ShowOnly(PageWindow& page);
+    void OnSize(WPARAM kind);
+    void OnDeactivateApp();
+};

@@ -1,0 +1,48 @@
+#pragma once
+// What a backend (SDL, headless) provides to the window system: native top-level windows,
+// presenting pixels, native events, the clock, the cursor and sound.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Input.h"
+#include "platform/Paint.h"
+#include "platform/WinTypes.h"
+
+enum class NativeShow { Hide, Show, Minimize, Maximize, Restore };
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Milliseconds of the backend's clock.
+    virtual uint32_t Now() = 0;
+    // Hands pending native events to the window system, waiting at most `timeoutMs` for the
+    // first one (0: no wait; -1: no limit).
+    virtual void PumpEvents(int timeoutMs) = 0;
+
+    virtual RECT ScreenRect() = 0;
+    virtual RECT WorkArea() = 0;
+
+    // A top-level window's native counterpart; `owner` is set for owned pop-ups.
+    virtual bool CreateNative(HWND window, const std::string& title, const RECT& screenRect,
+                              DWORD style, const std::string& iconResource, HWND owner) = 0;
+    virtual void DestroyNative(HWND window) = 0;
+    virtual void SetNativeText(HWND window, const std::string& text) = 0;
+    virtual void MoveNative(HWND window, const RECT& screenRect) = 0;
+    // Shows or changes the state; the result reaches the window system through
+    // WindowSystem::OnNativeState, synchronously where the backend can tell it at once.
+    virtual void ShowNative(HWND window, NativeShow how) = 0;
+
+    // Copies to the top-level window's client rectangles: from `source` (the pixel at
+    // rect point p comes from source point p - offset), or the colour `fill` when it is null;
+    // the rectangles reach the screen at once.
+    virtual void Present(HWND window, const std::vector<RECT>& rects, const PixelBuffer* source,
+                         POINT offset, uint32_t fill) = 0;
+
+    virtual bool CursorPos(POINT& screen) = 0;
+    virtual void CaptureMouse(bool capture) = 0;
+    virtual void ShowCursorShape(SystemCursor cursor) = 0;
+    virtual bool PlaySound(const char* name) = 0;
+};

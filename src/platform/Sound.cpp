@@ -1,0 +1,8 @@
+#include "platform/Sound.h"
+
+#include "platform/WindowSystem.h"
+
+bool PlaySound(const char* name, DWORD) {
+    WindowSystem* system = WindowSystem::Current();
+    return system && name && system->NativeBackend().PlaySound(name);
+}

@@ -1,0 +1,71 @@
+#include "platform/WindowClassLock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+// A folder that only this user can change: ours, no symbolic link, no write bits for others.
+bool PrivateFolder(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == getuid() && (info.st_mode & 022) == 0;
+}
+
+std::string RuntimeFolder() {
+    // The desktop's per-user runtime folder is the platform's place for such marks.
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"))
+        if (runtime[0] == '/' && PrivateFolder(runtime))
+            return std::string(runtime) + "/";
+    const std::string fallback = "/tmp/tessiva-" + std::to_string(getuid());
+    if (mkdir(fallback.c_str(), 0700) != 0 && errno != EEXIST)
+        return std::string();
+    return PrivateFolder(fallback) ? fallback + "/" : std::string();
+}
+
+// Class names become file names: anything but letters, digits, '_', '-' and '.' is replaced.
+std::string FileNameOf(const std::string& className) {
+    std::string name;
+    for (const char c : className) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.';
+        name += plain ? c : '_';
+    }
+    return "tessiva-window-class-" + name + ".lock";
+}
+
+}  // namespace
+
+WindowClassLock::WindowClassLock(const std::string& className) {
+    const std::string path = LockFilePath(className);
+    if (path.empty())
+        return;
+    fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return;
+    if (flock(fd, LOCK_SH | LOCK_NB) != 0) {
+        // Someone is testing the registry this very moment; wait for the test to end.
+        if (flock(fd, LOCK_SH) != 0) {
+            close(fd);
+            fd = -1;
+        }
+    }
+}
+
+WindowClassLock::~WindowClassLock() {
+    if (fd >= 0)
+        close(fd);
+}
+
+std::string WindowClassLock::LockFilePath(const std::string& className) {
+    if (className.empty())
+        return std::string();
+    const std::string folder = RuntimeFolder();
+    return folder.empty() ? std::string() : folder + FileNameOf(className);
+}

@@ -1,0 +1,92 @@
+#include "platform/WindowImpl.h"
+
+#include <typeinfo>
+
+namespace {
+
+// The object whose window is being created; bound at the window's first message.
+thread_local WindowImpl* creatingObject = nullptr;
+
+}  // namespace
+
+WindowImpl::~WindowImpl() {
+    if (hwnd && ::IsWindow(hwnd)) {
+        const HWND window = hwnd;
+        // The derived parts are gone: the last messages go to the default procedure only.
+        ::SetWindowLongPtr(window, GWLP_USERDATA, 0);
+        hwnd = nullptr;
+        ::DestroyWindow(window);
+    }
+}
+
+HWND WindowImpl::Create(HWND parent, const RECT& rect, const std::string& text, DWORD style,
+                        DWORD exStyle, void* createParams) {
+    if (hwnd)
+        return nullptr;   // one window per object
+    WNDCLASS windowClass = GetWindowClass();
+    windowClass.lpfnWndProc = &WindowImpl::StartWindowProc;
+    WNDCLASS existing;
+    if (!::GetClassInfo(windowClass.className, existing) && !::RegisterClass(windowClass))
+        return nullptr;
+
+    int x = rect.left, y = rect.top;
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (rect.left == CW_USEDEFAULT) {
+        x = y = CW_USEDEFAULT;
+        width = height = CW_USEDEFAULT;
+    }
+    creatingObject = this;
+    HWND created = nullptr;
+    try {
+        created = ::CreateWindowEx(exStyle, windowClass.className, text, style, x, y, width,
+                                   height, parent, createParams);
+    } catch (...) {
+        // Not a containment point: only the binding is cleared before the exception goes on.
+        creatingObject = nullptr;
+        throw;
+    }
+    creatingObject = nullptr;
+    return created;
+}
+
+bool WindowImpl::DestroyWindow() { return hwnd && ::DestroyWindow(hwnd); }
+
+LRESULT WindowImpl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProc(message, wParam, lParam);
+}
+
+WindowImpl* WindowImpl::FromHandle(HWND window) {
+    return reinterpret_cast<WindowImpl*>(::GetWindowLongPtr(window, GWLP_USERDATA));
+}
+
+WNDCLASS WindowImpl::GetWindowClass() const {
+    WNDCLASS windowClass;
+    windowClass.className = std::string("Tessiva_") + typeid(*this).name();
+    return windowClass;
+}
+
+void WindowImpl::OnFinalMessage(HWND) {}
+
+LRESULT WindowImpl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT WindowImpl::StartWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WindowImpl* self = FromHandle(window);
+    if (!self && creatingObject && !creatingObject->hwnd) {
+        self = creatingObject;
+        creatingObject = nullptr;
+        self->hwnd = window;
+        ::SetWindowLongPtr(window, GWLP_USERDATA, reinterpret_cast<intptr_t>(self));
+    }
+    if (!self)
+        return ::DefWindowProc(window, message, wParam, lParam);
+    if (message != WM_NCDESTROY)
+        return self->WindowProc(message, wParam, lParam);
+
+    const LRESULT result = self->WindowProc(message, wParam, lParam);
+    ::SetWindowLongPtr(window, GWLP_USERDATA, 0);
+    self->hwnd = nullptr;
+    self->OnFinalMessage(window);
+    return result;
+}

@@ -1,0 +1,203 @@
+// The game's shell on the headless platform: the main window, its pages, navigation,
+// activation, closing and the exit code.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <climits>
+
+#include "app/App.h"
+#include "app/FormMain.h"
+#include "app/ProcessEntry.h"
+#include "platform/Headless.h"
+#include "platform/MessageLoop.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
+
+namespace {
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(InitPlatform(FormMain::kClassName)); }
+    void TearDown() override { ShutdownPlatform(); }
+
+    // Starts the game as the process entry does, without entering the loop.
+    FormMain& Start() {
+        EXPECT_TRUE(App::Instance().OnStartup());
+        Pump();
+        return *FormMain::Instance;
+    }
+
+    static void Pump() {
+        MSG msg;
+        while (PeekMessage(msg, PM_REMOVE) && msg.message != WM_QUIT)
+            DispatchMessage(msg);
+    }
+
+    static RECT Client(HWND window) {
+        RECT rect;
+        GetClientRect(window, rect);
+        return rect;
+    }
+
+    static std::vector<PageWindow*> Pages(FormMain& form) {
+        return {&form.view.pageStart, &form.view.pageGameStart, &form.view.pageGame};
+    }
+
+    static std::vector<bool> Visible(FormMain& form) {
+        std::vector<bool> visible;
+        for (PageWindow* page : Pages(form))
+            visible.push_back(IsWindowVisible(*page));
+        return visible;
+    }
+
+    static void ExpectPagesSized(FormMain& form, int width, int height) {
+        for (PageWindow* page : Pages(form)) {
+            EXPECT_EQ(Client(*page).right, width);
+            EXPECT_EQ(Client(*page).bottom, height);
+        }
+    }
+};
+
+TEST_F(AppTest, StartupOpensTheMaximisedMainWindowWithTheGalleryShown) {
+    FormMain& form = Start();
+    ASSERT_TRUE(IsWindow(form));
+    EXPECT_EQ(GetClassName(form), "Tessiva_MainForm");
+    EXPECT_EQ(GetWindowText(form), "Tessiva Orlune");
+    EXPECT_TRUE(IsZoomed(form));
+    EXPECT_TRUE(IsWindowVisible(form));
+    RECT frame;
+    GetWindowRect(form, frame);
+    EXPECT_EQ(frame.left, 0);
+    EXPECT_EQ(frame.right, Headless::kScreenWidth);
+    EXPECT_EQ(frame.bottom, Headless::kScreenHeight);
+    EXPECT_EQ(Client(form.view).right, Headless::kScreenWidth);
+    EXPECT_EQ(Client(form.view).bottom, Headless::kScreenHeight);
+    ExpectPagesSized(form, Headless::kScreenWidth, Headless::kScreenHeight);
+    EXPECT_EQ(Visible(form), (std::vector<bool>{true, false, false}));
+    // The gallery page paints itself in the page colour.
+    EXPECT_EQ(Headless::ReadPixel(form.view.pageStart, 0, 0), PageWindow::kPageColour);
+    EXPECT_EQ(Headless::ReadPixel(form.view.pageStart, 1919, 1079), PageWindow::kPageColour);
+}
+
+TEST_F(AppTest, PagesFollowTheFrameHiddenOnesTooButNotWhileMinimised) {
+    FormMain& form = Start();
+    MoveWindow(form, 10, 20, 800, 600, true);
+    ExpectPagesSized(form, 800, 600);
+
+    ShowWindow(form, SW_MINIMIZE);
+    EXPECT_TRUE(IsIconic(form));
+    ExpectPagesSized(form, 800, 600);
+
+    ShowWindow(form, SW_RESTORE);
+    EXPECT_FALSE(IsIconic(form));
+    ExpectPagesSized(form, 800, 600);
+    ShowWindow(form, SW_SHOWMAXIMIZED);
+    ExpectPagesSized(form, Headless::kScreenWidth, Headless::kScreenHeight);
+}
+
+TEST_F(AppTest, NavigationShowsOnePageUnderTheWaitCursorAndRestoresTheCursor) {
+    FormMain& form = Start();
+    struct Step {
+        void (*show)();
+        std::vector<bool> visible;
+    };
+    const Step steps[] = {
+        {FormMain::ShowPageGameStart, {false, true, false}},
+        {FormMain::ShowPageGame, {false, false, true}},
+        {FormMain::ShowPageStart, {true, false, false}},
+        {FormMain::ShowPageGame, {false, false, true}},
+    };
+    for (const Step& step : steps) {
+        step.show();
+        EXPECT_EQ(Visible(form), step.visible);
+        EXPECT_EQ(Headless::CurrentCursor(), SystemCursor::Arrow);
+    }
+    Pump();
+    EXPECT_EQ(Headless::ReadPixel(form.view.pageGame, 5, 5), PageWindow::kPageColour);
+}
+
+TEST_F(AppTest, LosingTheActivationReachesOnlyTheVisiblePage) {
+    FormMain& form = Start();
+    FormMain::ShowPageGame();
+    Headless::InjectActivateApp(false);
+    Headless::InjectActivateApp(true);   // regaining it calls nothing
+    FormMain::ShowPageStart();
+    Headless::InjectActivateApp(false);
+
+    EXPECT_EQ(form.view.pageGame.DeactivateCalls(), 1);
+    EXPECT_EQ(form.view.pageStart.DeactivateCalls(), 1);
+    EXPECT_EQ(form.view.pageGameStart.DeactivateCalls(), 0);
+}
+
+TEST_F(AppTest, ClosingTheFrameEndsTheLoopWithExitCode1) {
+    struct Case {
+        const char* how;
+        void (*close)();
+    };
+    const Case cases[] = {
+        {"RequestClose", [] { FormMain::RequestClose(); }},
+        {"close box", [] { Headless::InjectClose(*FormMain::Instance); }},
+    };
+    for (const Case& c : cases) {
+        FormMain& form = Start();
+        const HWND frame = form;
+        MessageLoop loop;
+        c.close();
+        EXPECT_EQ(loop.Run(), 1) << c.how;
+        EXPECT_FALSE(IsWindow(frame)) << c.how;
+    }
+}
+
+TEST_F(AppTest, TheProcessEntryReturnsTheQuitCodeOr0WhenAnExceptionLeavesTheLoop) {
+    // A quit already queued ends the loop right after start-up.
+    PostQuitMessage(7);
+    EXPECT_EQ(RunGame(), 7);
+    EXPECT_EQ(GetMessageLoop(), nullptr);
+
+    // With nothing left to happen the headless queue throws instead of waiting for ever.
+    EXPECT_EQ(RunGame(), 0);
+    EXPECT_EQ(GetMessageLoop(), nullptr);
+}
+
+// A page whose handler fails for one message.
+class FailingPage : public PageWindow {
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_USER)
+            throw std::runtime_error("page failure");
+        return PageWindow::HandleMessage(message, wParam, lParam);
+    }
+};
+
+TEST_F(AppTest, AnExceptionInAPageHandlerKeepsTheWindowAndTheLoopGoing) {
+    FormMain& form = Start();
+    FailingPage page;
+    ASSERT_TRUE(page.Create(form.view, RECT{0, 0, 100, 100}, "", WS_CHILD | WS_VISIBLE));
+    PostMessage(page, WM_USER, 0, 0);
+    PostMessage(page, WM_USER, 0, 0);
+    FormMain::RequestClose();
+    MessageLoop loop;
+    const HWND pageWindow = page;
+    EXPECT_EQ(SendMessage(page, WM_USER, 0, 0), 0);
+    EXPECT_TRUE(IsWindow(pageWindow));
+    EXPECT_EQ(loop.Run(), 1);   // both failures passed, then the close ended the game
+}
+
+TEST(AppFolders, FoldersLieBesideTheProgramAndEndInASlash) {
+    char exe[PATH_MAX] = {};
+    ASSERT_GT(readlink("/proc/self/exe", exe, sizeof exe - 1), 0);
+    std::string folder(exe);
+    folder.erase(folder.rfind('/') + 1);
+    EXPECT_EQ(App::PathProgram(), folder);
+    EXPECT_EQ(App::PathPuzzles(), folder + "Puzzles/");
+    EXPECT_EQ(App::PathThemes(), folder + "Themes/");
+    EXPECT_EQ(App::PathUI(), folder + "UI/");
+}
+
+TEST(AppFolders, WebAddressesPointAtTheMakersSite) {
+    EXPECT_EQ(App::UrlMorePuzzles(), "https://tessiva.example/tessiva-puzzle/extra?ref=app");
+    EXPECT_EQ(App::UrlOtherProducts(), "https://tessiva.example/products?product=tessiva&ref=app");
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The game program under a real X server (run inside xvfb-run, 1280x1024, no window manager,
+# -noreset so that the server does not restart between the two runs below):
+# silent exit 0 without a display; the main window's title, class, size and colour; the window
+# class registry seen from another process; exit code 1 after a close request; the registry
+# cleared after a normal end and after kill -9.
+# Usage: game-e2e.sh TESSIVA X11_HELPER REGISTRY_PROBE OUTPUT_FOLDER
+set -u
+game=$1 helper=$2 probe=$3 out=$4
+failures=0
+check() {   # check DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+# Runs the command until it succeeds, for up to 5 s: the window manager's and the game's work
+# reaches the server a little after the window appears.
+eventually() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The game's window id, waiting up to 10 s for it to be mapped.
+wait_for_window() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --class Tessiva_MainForm 2>/dev/null | head -1)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+# The exit code of a process of ours, waiting up to 10 s; 124 when it did not end.
+wait_for_exit() {
+    local pid=$1
+    for _ in $(seq 100); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            return $?
+        fi
+        sleep 0.1
+    done
+    kill -9 "$pid"
+    wait "$pid"
+    return 124
+}
+
+# 1. No display at all: start-up fails silently with 0.
+env -u DISPLAY -u WAYLAND_DISPLAY "$game" >"$out/no-display.txt" 2>&1
+code=$?
+check "no display: exit code 0 (got $code)" [ "$code" -eq 0 ]
+check "no display: nothing printed" [ ! -s "$out/no-display.txt" ]
+
+# 2. A normal run closed by a close request.
+"$game" >"$out/run.txt" 2>&1 &
+pid=$!
+window=$(wait_for_window)
+check "the main window appears" [ -n "$window" ]
+if [ -n "$window" ]; then
+    xprop -id "$window" WM_CLASS WM_NAME >"$out/xprop.txt"
+    check "WM_CLASS holds Tessiva_MainForm" grep -q 'WM_CLASS.*"Tessiva_MainForm"' "$out/xprop.txt"
+    check "title is Tessiva Orlune" grep -q 'WM_NAME.*= "Tessiva Orlune"$' "$out/xprop.txt"
+    maximised() {
+        xwininfo -id "$window" >"$out/xwininfo.txt" &&
+            grep -q 'Width: 1280$' "$out/xwininfo.txt" && grep -q 'Height: 1024$' "$out/xwininfo.txt"
+    }
+    check "maximised to the screen (1280 x 1024)" eventually maximised
+    check "the registry sees the running game" "$probe" Tessiva_MainForm
+    page_colour() { [ "$("$helper" pixel 640 512)" = "7856c8" ] && [ "$("$helper" pixel 1279 1023)" = "7856c8" ]; }
+    check "the gallery page fills the window with the page colour" eventually page_colour
+    "$helper" screenshot "$out/game.png"
+    "$helper" close "$window"
+fi
+wait_for_exit "$pid"
+code=$?
+check "a close request ends the game with exit code 1 (got $code)" [ "$code" -eq 1 ]
+check "nothing printed during the run" [ ! -s "$out/run.txt" ]
+check "the registry is empty after the game ended" bash -c "! '$probe' Tessiva_MainForm >/dev/null"
+
+# 3. A game that is killed leaves no registration behind.
+"$game" >"$out/run2.txt" 2>&1 &
+pid=$!
+window=$(wait_for_window)
+check "the second run's window appears" [ -n "$window" ]
+check "the registry sees the second run" "$probe" Tessiva_MainForm
+kill -9 "$pid"
+wait "$pid" 2>/dev/null
+check "the registry is empty after kill -9" bash -c "! '$probe' Tessiva_MainForm >/dev/null"
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]

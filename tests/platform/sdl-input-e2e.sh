@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Mouse input through the SDL backend under a real X server (inside xvfb-run, no window
+# manager): a press in the window, a drag out of it to the top-left and a release there all
+# reach the window, with client coordinates that turn negative outside it; then a modal panel
+# is ended by its own timer.
+# Usage: sdl-input-e2e.sh PROBE OUTPUT_FILE
+set -u
+probe=$1 out=$2
+"$probe" >"$out" 2>&1 &
+pid=$!
+for _ in $(seq 100); do
+    grep -q ready "$out" && break
+    sleep 0.1
+done
+sleep 0.3
+xdotool mousemove 150 160 mousedown 1
+sleep 0.2
+xdotool mousemove 250 180
+sleep 0.2
+xdotool mousemove 20 30
+sleep 0.2
+xdotool mouseup 1
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -9 "$pid" 2>/dev/null
+wait "$pid"
+code=$?
+cat "$out"
+failures=0
+expect() {
+    if grep -qx "$1" "$out"; then echo "ok: $1"; else echo "FAILED: missing '$1'"; failures=$((failures + 1)); fi
+}
+expect "down 50 60"
+expect "move 150 80"
+expect "move -80 -70"
+expect "up -80 -70"
+expect "panel 5"
+[ "$code" -eq 0 ] || { echo "FAILED: probe ended with $code"; failures=$((failures + 1)); }
+echo "$failures failed"
+[ "$failures" -eq 0 ]
