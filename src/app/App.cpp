@@ -2,11 +2,15 @@
 
 #include "app/FormMain.h"
 #include "foundation/ApplicationException.h"
+#include "geometry/ClassicCut.h"
 #include "foundation/Util.h"
 #include "library/Category.h"
 #include "library/MakerSite.h"
 #include "library/Pack.h"
 #include "library/Puzzle.h"
+#include "play/Board.h"
+#include "ui/Theme.h"
+#include "ui/UiImages.h"
 
 App::App() = default;
 App::~App() = default;
@@ -22,11 +26,11 @@ bool App::OnStartup() {
     Pack::ScanPacks(PathProgram());
     Puzzle::ReadAllPuzzles(PathPuzzles());
 
-    // Missing step: create the Theme for PathThemes() + "Default/" and make it the current
-    // theme, destroying a previous one (the toolkit's theme store).
-    // Missing step: create the Board and make it the current board, destroying a previous one.
-    // Missing step: create a ClassicCut owned by the board and install it as the board's cut;
-    // a cut that cannot be made raises "CPtr<class Cut>::operator -> (114)".
+    Theme::Install(PathThemes() + "Default/");
+
+    // The one board; every page passes the chosen puzzle and the cut through it.
+    Board& board = Board::CreateCurrent();
+    board.cut.Reset(new ClassicCut(&board));
 
     mainForm = std::make_unique<FormMain>();
     FormMain::Instance = mainForm.get();
@@ -37,9 +41,9 @@ bool App::OnStartup() {
 }
 
 void App::OnShutdown() {
-    // Missing step: destroy the current Board (its cut goes with it) and clear its accessor.
-    // Missing step: destroy the current Theme and clear its accessor.
-    // Missing step: destroy the UiImages holder with its three images and clear its accessor.
+    Board::DestroyCurrent();  // its cut goes with it
+    Theme::Current().Reset();
+    UiImages::Current().Reset();
     // The main window object stays: its window is already gone.
 }
 
