@@ -9,7 +9,7 @@ namespace {
 const Gdiplus::Size kDefaultSize(100, 25);
 }  // namespace
 
-Button::Button(int32_t styleId, ContainerControl* parent) : Control(styleId, parent) {}
+Button::Button(int32_t styleId, ContainerControl* parent) : ClickableControl(styleId, parent) {}
 
 int Button::GetWidth() const {
     return Width.HasValue ? Width.Value() : Theme::NaturalSize(StyleId, kDefaultSize).Width;
@@ -27,20 +27,4 @@ void Button::Paint(Gdiplus::Graphics& g, int, int, int, int) {
     } catch (...) {
         // Containment point of button painting: a button that cannot draw stays blank.
     }
-}
-
-bool Button::OnMouseDown(int x, int y) {
-    if (!HitTest(x, y))
-        return false;
-    Pressed = true;
-    return true;
-}
-
-bool Button::OnMouseUp(int x, int y) {
-    if (!Pressed || !HitTest(x, y))
-        return false;
-    Pressed = false;
-    if (Parent)
-        Parent->OnNotify(NotifyClick, this, this);
-    return true;
 }

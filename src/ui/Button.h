@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "ui/Control.h"
+#include "ui/ClickableControl.h"
 
-class Button : public Control {
+class Button : public ClickableControl {
 public:
     Button(int32_t styleId, ContainerControl* parent);
 
@@ -15,11 +15,7 @@ public:
     int GetHeight() const override;
 
     std::string Text;
-    bool Pressed = false;
 
 protected:
     void Paint(Gdiplus::Graphics& g, int x, int y, int w, int h) override;
-    bool OnMouseDown(int x, int y) override;
-    // A release outside leaves the button armed; the next release inside still clicks.
-    bool OnMouseUp(int x, int y) override;
 };

@@ -10,7 +10,7 @@ const Gdiplus::Size kDefaultSize(100, 25);
 }  // namespace
 
 MultiStateButton::MultiStateButton(int32_t styleId, ContainerControl* parent)
-    : Control(styleId, parent) {}
+    : ClickableControl(styleId, parent) {}
 
 int MultiStateButton::GetWidth() const {
     return Width.HasValue ? Width.Value() : Theme::NaturalSize(StyleId, kDefaultSize).Width;
@@ -28,20 +28,4 @@ void MultiStateButton::Paint(Gdiplus::Graphics& g, int, int, int, int) {
         DrawCaption(g, *this, CheckedText);
     else if (State == kUnchecked)
         DrawCaption(g, *this, UncheckedText);
-}
-
-bool MultiStateButton::OnMouseDown(int x, int y) {
-    if (!HitTest(x, y))
-        return false;
-    Pressed = true;
-    return true;
-}
-
-bool MultiStateButton::OnMouseUp(int x, int y) {
-    if (!Pressed || !HitTest(x, y))
-        return false;
-    Pressed = false;
-    if (Parent)
-        Parent->OnNotify(NotifyClick, this, this);
-    return true;
 }

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "ui/Control.h"
+#include "ui/ClickableControl.h"
 
-class MultiStateButton : public Control {
+class MultiStateButton : public ClickableControl {
 public:
     static constexpr int kChecked = 0;
     static constexpr int kUnchecked = 1;
@@ -18,12 +18,9 @@ public:
     int GetHeight() const override;
 
     int State = kChecked;   // any other value shows the unchecked image and no caption
-    bool Pressed = false;
     std::string CheckedText;
     std::string UncheckedText;
 
 protected:
     void Paint(Gdiplus::Graphics& g, int x, int y, int w, int h) override;
-    bool OnMouseDown(int x, int y) override;
-    bool OnMouseUp(int x, int y) override;
 };
