@@ -140,14 +140,14 @@ int main(int argc, char** argv) {
     board.picture.Reset(new Gdiplus::Bitmap(options.picturePath));
     if (board.picture->GetWidth() == 0 || board.picture->GetHeight() == 0)
         return Fail(2, "cannot read the picture " + options.picturePath);
-    auto* cut = new ClassicCut(&board);
-    board.cut.Reset(cut);
-    cut->longSideCount = options.count;
+    board.cut.Reset(new ClassicCut(&board));
+    auto& cut = static_cast<ClassicCut&>(*board.cut);
+    cut.longSideCount = options.count;
 
-    const std::string label = cut->GetLabel();
+    const std::string label = cut.GetLabel();
     board.NewGame();
-    PrintPieces(board, *cut, options.json, label);
-    if (!options.pngPath.empty() && !WriteAssembled(board, *cut, options.gap, options.pngPath))
+    PrintPieces(board, cut, options.json, label);
+    if (!options.pngPath.empty() && !WriteAssembled(board, cut, options.gap, options.pngPath))
         return Fail(1, "cannot write " + options.pngPath);
     return 0;
 }

@@ -17,10 +17,10 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
-SurfacePtr Render(const ImageSpec& spec) {
-    SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, spec.width, spec.height));
+SurfacePtr Render(const ThemeImage& image) {
+    SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
     cairo_t* cr = cairo_create(surface.get());
-    spec.paint(cr);
+    image.paint(cr);
     cairo_destroy(cr);
     cairo_surface_flush(surface.get());
     return surface;
@@ -43,8 +43,8 @@ int Difference(uint32_t a, uint32_t b) {
 
 std::vector<std::string> CheckStripEdges(int& pairsChecked) {
     std::map<std::string, SurfacePtr> images;
-    for (const ImageSpec& spec : AllImages())
-        images[spec.fileName] = Render(spec);
+    for (const ThemeImage& image : AllImages())
+        images[image.fileName] = Render(image);
 
     const std::vector<std::string> middles = {"Jig-Middle-80.png", "Jig-Middle-100.png", "Jig-Middle-120.png"};
     const std::vector<std::string> before = {"Jig-Left.png", "Jig-Flat-Left.png", "Jig-In-Out.png", "Jig-Out-In.png"};

@@ -24,16 +24,16 @@ struct ContextDeleter {
 };
 
 // Writes to a temporary name first so that a reader never sees half a file.
-bool WriteImage(const ThemeArt::ImageSpec& spec, const std::string& folder) {
+bool WriteImage(const ThemeArt::ThemeImage& image, const std::string& folder) {
     std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, spec.width, spec.height));
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
     {
         std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
-        spec.paint(cr.get());
+        image.paint(cr.get());
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
             return false;
     }
-    const std::string path = folder + spec.fileName, temporary = path + ".part";
+    const std::string path = folder + image.fileName, temporary = path + ".part";
     if (cairo_surface_write_to_png(surface.get(), temporary.c_str()) != CAIRO_STATUS_SUCCESS)
         return false;
     std::error_code error;
@@ -66,10 +66,10 @@ int main(int argc, char** argv) {
     std::error_code error;
     std::filesystem::create_directories(themeFolder, error);
     std::filesystem::create_directories(uiFolder, error);
-    for (const ThemeArt::ImageSpec& spec : ThemeArt::AllImages()) {
-        const std::string& folder = spec.folder == ThemeArt::Folder::Theme ? themeFolder : uiFolder;
-        if (!WriteImage(spec, folder)) {
-            std::fprintf(stderr, "tessiva-themeart: cannot write %s%s\n", folder.c_str(), spec.fileName.c_str());
+    for (const ThemeArt::ThemeImage& image : ThemeArt::AllImages()) {
+        const std::string& folder = image.folder == ThemeArt::Folder::Theme ? themeFolder : uiFolder;
+        if (!WriteImage(image, folder)) {
+            std::fprintf(stderr, "tessiva-themeart: cannot write %s%s\n", folder.c_str(), image.fileName.c_str());
             return 1;
         }
     }

@@ -208,7 +208,7 @@ void PaintPanel(cairo_t* cr, int width, int height) {
 
 }  // namespace
 
-std::vector<ImageSpec> AllImages() {
+std::vector<ThemeImage> AllImages() {
     const int h = kStripHeight;
     return {
         {"Jig-In-Out.png", Folder::Theme, kJointWidth, h, [](cairo_t* cr) { PaintJoint(cr, false); }},

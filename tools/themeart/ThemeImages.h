@@ -17,7 +17,7 @@ constexpr int kJointWidth = 32;
 
 enum class Folder { Theme, Ui };
 
-struct ImageSpec {
+struct ThemeImage {
     std::string fileName;
     Folder folder;
     int width;
@@ -26,6 +26,6 @@ struct ImageSpec {
 };
 
 // Every image the game loads: 18 theme files and 3 UI files.
-std::vector<ImageSpec> AllImages();
+std::vector<ThemeImage> AllImages();
 
 }  // namespace ThemeArt

@@ -237,14 +237,14 @@ public:
         const std::span<const uint8_t> wave = FindEmbeddedResource(name);
         if (wave.empty())
             return false;
-        SDL_AudioSpec spec;
+        SDL_AudioSpec format;
         Uint8* buffer = nullptr;
         Uint32 length = 0;
         if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1,
-                            &spec, &buffer, &length))
+                            &format, &buffer, &length))
             return false;
         std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> samples(buffer, SDL_FreeWAV);
-        if (!OpenAudio(spec))
+        if (!OpenAudio(format))
             return false;
         // A new sound replaces one that is still playing.
         SDL_ClearQueuedAudio(audioDevice);
@@ -330,7 +330,7 @@ private:
         WindowSystem::Current()->OnNativeState(window, rect, false, true);
     }
 
-    bool OpenAudio(const SDL_AudioSpec& spec) {
+    bool OpenAudio(const SDL_AudioSpec& format) {
         if (audioDevice)
             return true;
         if (audioTried)
@@ -340,7 +340,7 @@ private:
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         audioStarted = true;
-        audioDevice = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+        audioDevice = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
         return audioDevice != 0;
     }
 
