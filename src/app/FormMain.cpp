@@ -65,9 +65,7 @@ void FormMain::RequestClose() {
 
 void FormMain::ShowOnly(PageWindow& page) {
     ShowWindow(page, SW_SHOW);
-    for (PageWindow* other : {static_cast<PageWindow*>(&view.pageStart),
-                              static_cast<PageWindow*>(&view.pageGameStart),
-                              static_cast<PageWindow*>(&view.pageGame)})
+    for (PageWindow* other : view.Pages())
         if (other != &page)
             ShowWindow(*other, SW_HIDE);
 }
@@ -89,6 +87,12 @@ LRESULT FormMain::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == FALSE)
             OnDeactivateApp();
         return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == ID_APP_EXIT) {
+            PostMessage(Handle(), WM_CLOSE, 0, 0);
+            return 0;
+        }
+        return WindowImpl::WindowProc(message, wParam, lParam);
     case WM_DESTROY:
         PostQuitMessage(1);
         return 0;
@@ -107,9 +111,7 @@ void FormMain::OnSize(WPARAM kind) {
 }
 
 void FormMain::OnDeactivateApp() {
-    for (PageWindow* page : {static_cast<PageWindow*>(&view.pageStart),
-                             static_cast<PageWindow*>(&view.pageGameStart),
-                             static_cast<PageWindow*>(&view.pageGame)})
+    for (PageWindow* page : view.Pages())
         if (page->Handle() && IsWindowVisible(*page))
             page->OnDeactivate();
 }

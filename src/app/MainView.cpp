@@ -38,9 +38,7 @@ void MainView::CreatePages() {
 void MainView::SizePages() {
     RECT client;
     GetClientRect(Handle(), client);
-    for (WindowImpl* page : {static_cast<WindowImpl*>(&pageStart),
-                             static_cast<WindowImpl*>(&pageGameStart),
-                             static_cast<WindowImpl*>(&pageGame)})
+    for (PageWindow* page : Pages())
         if (page->Handle())
             MoveWindow(*page, 0, 0, client.right, client.bottom, true);
 }

@@ -14,8 +14,7 @@ int RunGame() {
         }
     } catch (...) {
         // Containment point: the process entry. A failed start-up or a failure that leaves the
-        // message loop ends the game silently with 0.
-        exitCode = 0;
+        // message loop ends the game silently with 0; a failing shutdown keeps the loop's code.
     }
     RemoveMessageLoop();
     return exitCode;

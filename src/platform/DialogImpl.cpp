@@ -45,7 +45,9 @@ INT_PTR DialogImpl::DoModal(HWND owner) {
     const HWND dialog = Create(owner, rect, std::string(), dialogTemplate.style & ~WS_VISIBLE);
     if (!dialog)
         return -1;
-    ModalScope scope(owner, dialog);
+    // The input that stops is that of the owner's whole top-level window, also when the
+    // owner given is one of its child windows (a page).
+    ModalScope scope(::GetParent(dialog), dialog);
     SendMessage(dialog, WM_INITDIALOG, 0, 0);
     if (!ending) {
         scope.DisableOwner();

@@ -16,10 +16,10 @@ public:
     explicit DialogImpl(const DialogTemplate& dialogTemplate = {}) : dialogTemplate(dialogTemplate) {}
 
     // Creates the window owned by `owner` (WM_CREATE, then WM_INITDIALOG, where the dialog may
-    // move itself), disables the owner, shows the dialog and runs a modal loop until EndDialog.
-    // Then enables the owner again, destroys the window and returns the value given to
-    // EndDialog; -1 when the window cannot be created. A WM_QUIT during the loop ends the
-    // dialog with -1 and is posted again for the outer loop.
+    // move itself), disables the owner's top-level window, shows the dialog and runs a modal
+    // loop until EndDialog. Then enables that window again, destroys the dialog's window and
+    // returns the value given to EndDialog; -1 when the window cannot be created. A WM_QUIT
+    // during the loop ends the dialog with -1 and is posted again for the outer loop.
     INT_PTR DoModal(HWND owner);
     // Ends the modal loop with a result; the window is destroyed when DoModal returns.
     bool EndDialog(INT_PTR result);

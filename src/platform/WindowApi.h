@@ -21,8 +21,9 @@ bool RegisterClass(const WNDCLASS& windowClass);
 bool GetClassInfo(const std::string& className, WNDCLASS& windowClass);
 
 // Creates a window; sends WM_CREATE before it returns and WM_SIZE with its first size. Child
-// windows (WS_CHILD) need a parent; a top-level window with a parent is owned by it. Returns
-// null when the class is unknown, a child has no parent, or WM_CREATE answered -1.
+// windows (WS_CHILD) need a parent; a top-level window with a parent is owned by the parent's
+// top-level window. Returns null when the class is unknown, a child has no parent, or
+// WM_CREATE answered -1.
 HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& windowName,
                     DWORD style, int x, int y, int width, int height, HWND parent,
                     void* createParams);

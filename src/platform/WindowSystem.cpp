@@ -17,6 +17,10 @@ constexpr uintptr_t kHandleStep = 4;
 constexpr uintptr_t kWindowDcTag = 1;   // GetDC: the whole visible client area
 constexpr uintptr_t kPaintDcTag = 2;    // BeginPaint: clipped to the invalid area
 
+// Handle values are never reused, not even by a window system started later in the process:
+// an object that outlived its session must not mistake a new window for its own.
+uintptr_t nextHandle = 0x1000;
+
 uintptr_t HandleValue(const void* handle) { return reinterpret_cast<uintptr_t>(handle); }
 HWND ToHwnd(uintptr_t value) { return reinterpret_cast<HWND>(value); }
 
@@ -77,8 +81,9 @@ constexpr uint32_t kWindowColour = 0xFFFFFFFF;
 
 WindowSystem::WindowSystem(std::unique_ptr<Backend> backend) : backend(std::move(backend)) {}
 
-WindowSystem::~WindowSystem() {
-    // Whatever is left is destroyed with its messages while the backend still exists.
+WindowSystem::~WindowSystem() { DestroyAllWindows(); }
+
+void WindowSystem::DestroyAllWindows() {
     while (!windows.empty()) {
         const HWND first = windows.begin()->second->handle;
         HWND root = GetRoot(first);
@@ -110,6 +115,10 @@ void WindowSystem::Start(std::unique_ptr<Backend> backend) {
 
 void WindowSystem::Stop() {
     Util::SetOpenUrlCursorHooks({}, {});
+    // The windows that are left go while the system is still current, so that their handlers
+    // get their last messages and their objects let go of the handles.
+    if (Instance())
+        Instance()->DestroyAllWindows();
     Instance().reset();
 }
 
@@ -162,7 +171,9 @@ HWND WindowSystem::CreateWindowEx(DWORD exStyle, const std::string& className,
         if (width == CW_USEDEFAULT)
             width = height = 0;
     } else {
-        window->owner = parent;
+        // A pop-up is owned by the top-level window that holds the window it was given, so
+        // that disabling, stacking and destroying follow the owner's native window.
+        window->owner = GetRoot(parent);
         const RECT work = backend->WorkArea();
         const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
         if (x == CW_USEDEFAULT) {
@@ -178,7 +189,7 @@ HWND WindowSystem::CreateWindowEx(DWORD exStyle, const std::string& className,
 
     if (!child) {
         if (!backend->CreateNative(handle, text, window->rect, style,
-                                   window->windowClass.iconResource, parent))
+                                   window->windowClass.iconResource, window->owner))
             return nullptr;
         window->classLock = std::make_unique<WindowClassLock>(className);
     }

@@ -25,6 +25,8 @@ public:
     static WindowSystem* Current();
     static void Start(std::unique_ptr<Backend> backend);
     static void Stop();
+    // Destroys every window, owners with what they own, sending their last messages.
+    void DestroyAllWindows();
 
     Backend& NativeBackend() { return *backend; }
 
@@ -147,7 +149,6 @@ private:
     std::unique_ptr<Backend> backend;
     std::map<std::string, WNDCLASS> classes;
     std::map<uintptr_t, std::unique_ptr<Window>> windows;   // ordered by creation
-    uintptr_t nextHandle = 0x1000;
     std::deque<MSG> queue;
     std::optional<int> quitCode;
     HWND captureWindow = nullptr;

@@ -138,6 +138,7 @@ TEST_F(AppTest, ClosingTheFrameEndsTheLoopWithExitCode1) {
     const Case cases[] = {
         {"RequestClose", [] { FormMain::RequestClose(); }},
         {"close box", [] { Headless::InjectClose(*FormMain::Instance); }},
+        {"exit command", [] { SendMessage(*FormMain::Instance, WM_COMMAND, ID_APP_EXIT, 0); }},
     };
     for (const Case& c : cases) {
         FormMain& form = Start();

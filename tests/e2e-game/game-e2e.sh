@@ -8,6 +8,12 @@
 set -u
 game=$1 helper=$2 probe=$3 out=$4
 failures=0
+# A registry of this run's own: the headless tests running beside it make main windows too,
+# and so may a game that the user is playing.
+export XDG_RUNTIME_DIR=$out/runtime
+rm -rf "$XDG_RUNTIME_DIR"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
 check() {   # check DESCRIPTION COMMAND...
     local what=$1
     shift

@@ -46,9 +46,9 @@ TEST_F(ModalDialogTest, BlocksTheCallerDisablesTheOwnerAndReturnsTheEndingValue)
     HWND dialogWindow = nullptr;
     dialog.whileUp = [&](ScriptedDialog& d) {
         dialogWindow = d.Handle();
-        // A click on the owner while the panel is up, then the panel's own ending.
-        Headless::InjectMouse(WM_LBUTTONDOWN, {250, 150});
-        Headless::InjectMouse(WM_LBUTTONUP, {250, 150});
+        // A click on the owner beside the panel while it is up, then the panel's own ending.
+        Headless::InjectMouse(WM_LBUTTONDOWN, {900, 600});
+        Headless::InjectMouse(WM_LBUTTONUP, {900, 600});
         PostMessage(d, kFinish, 37, 0);
     };
     owner.react = [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -64,6 +64,28 @@ TEST_F(ModalDialogTest, BlocksTheCallerDisablesTheOwnerAndReturnsTheEndingValue)
     EXPECT_TRUE(owner.Of(WM_LBUTTONUP).empty());
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_FALSE(IsWindow(dialogWindow));
+}
+
+TEST_F(ModalDialogTest, AChildWindowAsOwnerStopsItsWholeTopLevelWindow) {
+    RecordingWindow page;
+    ASSERT_TRUE(page.Create(owner, Rect(0, 0, 800, 600), "", WS_CHILD | WS_VISIBLE));
+    ScriptedDialog dialog;
+    HWND dialogOwner = nullptr;
+    bool ownerEnabledWhileUp = true;
+    dialog.whileUp = [&](ScriptedDialog& d) {
+        dialogOwner = GetParent(d);
+        ownerEnabledWhileUp = IsWindowEnabled(owner);
+        Headless::InjectMouse(WM_LBUTTONDOWN, {900, 600});   // on the page, beside the panel
+        Headless::InjectClose(owner);                        // the frame's close box
+        PostMessage(d, kFinish, 4, 0);
+    };
+    EXPECT_EQ(dialog.DoModal(page), 4);
+    EXPECT_EQ(dialogOwner, owner.Handle());
+    EXPECT_FALSE(ownerEnabledWhileUp);
+    EXPECT_TRUE(page.Of(WM_LBUTTONDOWN).empty());
+    EXPECT_TRUE(owner.Of(WM_CLOSE).empty());
+    EXPECT_TRUE(IsWindow(owner));
+    EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
 TEST_F(ModalDialogTest, TheDialogStartsAtTheOwnersClientOriginAndMayMoveItselfOnInit) {
