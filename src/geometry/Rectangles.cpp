@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 // The toolkit's aspect-preserving fit of an a x b image into the box (c, d, e, f), in 32-bit
 // integers with truncating divisions; the geometry layer sits below the toolkit, so it keeps
-// its own copy of the formula.
+// its own copy of the formula, with the same answer for a picture without pixels (a failed
+// bitmap reports 0 x 0): an empty rectangle at the box's corner, not a division by zero.
 Gdiplus::Rect Fit(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f) {
+    if (a <= 0 || b <= 0)
+        return Gdiplus::Rect(c, d, 0, 0);
     const int32_t g = b * e / a;
     if (f < g) {
         const int32_t width = a * f / b;
@@ -43,9 +47,12 @@ Gdiplus::Rect AreaRect(int32_t area, int32_t width, int32_t height) {
 }
 
 int32_t RoundHalfAwayFromZero(float value) {
+    // A picture without pixels makes the callers' quotients 0 / 0; converting NaN or a value
+    // out of range to an integer is undefined, so NaN gives 0 and the rest saturates.
+    if (std::isnan(value))
+        return 0;
     // The half is added in double so a float just below n + 0.5 cannot round up to n + 1.
-    const double v = value;
-    if (v == std::trunc(v))
-        return static_cast<int32_t>(v);
-    return static_cast<int32_t>(v < 0 ? v - 0.5 : v + 0.5);
+    const double v = std::trunc(value) == value ? value : value < 0 ? value - 0.5 : value + 0.5;
+    return static_cast<int32_t>(std::clamp<double>(v, std::numeric_limits<int32_t>::min(),
+                                                   std::numeric_limits<int32_t>::max()));
 }

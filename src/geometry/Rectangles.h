@@ -6,7 +6,8 @@
 #include "gfx/GdiplusTypes.h"
 
 // Places a width x height picture in the box: reduced with the aspect-preserving fit when the
-// box is narrower or lower than it, otherwise unscaled and centred. Never enlarges.
+// box is narrower or lower than it, otherwise unscaled and centred. Never enlarges. A picture
+// without pixels that does not fit gives an empty rectangle at the box's corner.
 Gdiplus::Rect FitOrCenter(int32_t x, int32_t y, int32_t w, int32_t h, int32_t width,
                           int32_t height);
 
@@ -16,5 +17,6 @@ bool UnionRect(Gdiplus::Rect& result, const Gdiplus::Rect& a, const Gdiplus::Rec
 // A rectangle at (0, 0) with the proportions of width x height and about the given area.
 Gdiplus::Rect AreaRect(int32_t area, int32_t width, int32_t height);
 
-// Rounds half away from zero; whole values are unchanged.
+// Rounds half away from zero; whole values are unchanged. NaN gives 0; values beyond the
+// 32-bit range give its ends.
 int32_t RoundHalfAwayFromZero(float value);

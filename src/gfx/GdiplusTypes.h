@@ -99,7 +99,7 @@ enum StringFormatFlags { StringFormatFlagsNoWrap = 0x1000, StringFormatFlagsNoCl
 
 enum BrushType { BrushTypeSolidColor = 0, BrushTypeTextureFill = 2 };
 
-// Both formats are stored premultiplied; they differ only in how GetPixel and SetPixel read colours.
+// Both formats are stored premultiplied; GetPixel and SetPixel give and take straight colours for either.
 enum PixelFormat { PixelFormat32bppARGB = 0x26200A, PixelFormat32bppPARGB = 0xE200B };
 
 struct Point {

@@ -55,7 +55,8 @@ int TurningPoints(double p0, double p1, double p2, double p3, double* roots) {
 }
 
 // Exact extents of the path's lines and curves (control points only count where the curve
-// reaches them).
+// reaches them). A turning point in x is added with the segment's start y, a point already
+// inside the extents, so it widens x alone; likewise for y.
 Extents PathExtents(const std::vector<PointF>& points, const std::vector<uint8_t>& types) {
     Extents ext;
     for (size_t i = 0; i < points.size(); ++i) {

@@ -4,6 +4,7 @@
 #include <SDL_image.h>
 #include <turbojpeg.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -90,6 +91,40 @@ bool PeekTiff(const std::vector<uint8_t>& b, Format& f) {
     return f.width > 0 && f.height > 0;
 }
 
+// The logical screen widened to the size of every frame: the decoder allocates for a frame
+// at its own size, which may be far larger than the screen the header claims.
+void PeekGif(const std::vector<uint8_t>& b, Format& f) {
+    f = {"GIF", LittleEndian16(&b[6]), LittleEndian16(&b[8])};
+    size_t at = 13;
+    auto skipColourTable = [&](uint8_t flags) {
+        if (flags & 0x80)
+            at += size_t(3) << ((flags & 7) + 1);
+    };
+    auto skipSubBlocks = [&] {
+        while (at < b.size() && b[at] != 0)
+            at += size_t(b[at]) + 1;
+        ++at;
+    };
+    skipColourTable(b[10]);
+    while (at < b.size()) {
+        const uint8_t block = b[at++];
+        if (block == 0x21) {   // extension: a label, then sub-blocks
+            ++at;
+            skipSubBlocks();
+        } else if (block == 0x2C && at + 9 <= b.size()) {   // image descriptor
+            f.width = std::max<int64_t>(f.width, LittleEndian16(&b[at + 4]));
+            f.height = std::max<int64_t>(f.height, LittleEndian16(&b[at + 6]));
+            const uint8_t flags = b[at + 8];
+            at += 9;
+            skipColourTable(flags);
+            ++at;   // the LZW code size
+            skipSubBlocks();
+        } else {
+            return;   // the trailer, or data the decoder refuses on its own
+        }
+    }
+}
+
 // Recognises the format by its signature and reads the picture's size from its header.
 bool Peek(const std::vector<uint8_t>& b, Format& f) {
     const size_t n = b.size();
@@ -97,8 +132,8 @@ bool Peek(const std::vector<uint8_t>& b, Format& f) {
         f = {"PNG", BigEndian32(&b[16]), BigEndian32(&b[20])};
         return true;
     }
-    if (n >= 10 && (std::memcmp(b.data(), "GIF87a", 6) == 0 || std::memcmp(b.data(), "GIF89a", 6) == 0)) {
-        f = {"GIF", LittleEndian16(&b[6]), LittleEndian16(&b[8])};
+    if (n >= 13 && (std::memcmp(b.data(), "GIF87a", 6) == 0 || std::memcmp(b.data(), "GIF89a", 6) == 0)) {
+        PeekGif(b, f);
         return true;
     }
     if (n >= 26 && b[0] == 'B' && b[1] == 'M') {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include "geometry/Rectangles.h"
 
 using Gdiplus::Rect;
@@ -10,6 +13,8 @@ TEST(Rectangles, FitOrCenterCentresWhenTheBoxIsLargeAndFitsOtherwise) {
     EXPECT_EQ(FitOrCenter(10, 20, 150, 400, 300, 200), Rect(10, 170, 150, 100));
     // A box too low but wide enough still reduces, centred horizontally.
     EXPECT_EQ(FitOrCenter(0, 0, 400, 100, 300, 200), Rect(125, 0, 150, 100));
+    // A picture without pixels in a window too small for the box: nothing to divide by.
+    EXPECT_EQ(FitOrCenter(10, 20, -4, -70, 0, 0), Rect(10, 20, 0, 0));
 }
 
 TEST(Rectangles, UnionRectReportsWhetherTheResultHasArea) {
@@ -34,7 +39,9 @@ TEST(Rectangles, AreaRectKeepsProportionsAndRoundsHalfAwayFromZero) {
 
     struct Case { float value; int32_t expected; };
     const Case cases[] = {{0.35f, 0}, {1.5f, 2}, {2.5f, 3}, {5.25f, 5}, {18.75f, 19},
-                          {3.0f, 3}, {-2.5f, -3}, {-0.4f, 0}};
+                          {3.0f, 3}, {-2.5f, -3}, {-0.4f, 0},
+                          // 0 / 0 and overflowing quotients of a picture without pixels
+                          {std::nanf(""), 0}, {INFINITY, INT32_MAX}, {-3e9f, INT32_MIN}};
     for (const Case& c : cases)
         EXPECT_EQ(RoundHalfAwayFromZero(c.value), c.expected) << c.value;
 }

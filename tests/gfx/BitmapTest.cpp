@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <turbojpeg.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -70,6 +72,16 @@ protected:
         b.insert(b.end(), rows.begin(), rows.end());
         return b;
     }
+    // A GIF with a 1 x 1 screen and a two-colour table, stepping over an extension to one
+    // frame of the given size that holds the data of one white pixel.
+    static Bytes Gif(int frameWidth, int frameHeight) {
+        return {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,   // screen, colour table follows
+                0xFF, 0xFF, 0xFF, 0, 0, 0,                              // white, black
+                0x21, 0xF9, 4, 0, 0, 0, 0, 0,                           // graphic control extension
+                0x2C, 0, 0, 0, 0, uint8_t(frameWidth), uint8_t(frameWidth >> 8), uint8_t(frameHeight),
+                uint8_t(frameHeight >> 8), 0,                           // image descriptor
+                2, 2, 0x44, 0x01, 0, 0x3B};                             // pixel data, trailer
+    }
     // Overwrites the frame size in a JPEG's SOF0 marker.
     static Bytes WithJpegSize(Bytes bytes, int w, int h) {
         for (size_t i = 2; i + 9 < bytes.size(); ++i)
@@ -126,6 +138,28 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
     }
     Bitmap missing(folder + "/nothing-here.jpg");
     EXPECT_EQ(missing.GetLastStatus(), FileNotFound);
+}
+
+TEST_F(BitmapFiles, AGifFrameLargerThanItsScreenIsRefusedBeforeAnyPixelMemory) {
+    Bitmap small(Write("small.gif", Gif(1, 1)));
+    ASSERT_EQ(small.GetLastStatus(), Ok);
+    Color c;
+    small.GetPixel(0, 0, &c);
+    EXPECT_EQ(c.GetValue(), 0xFFFFFFFFu);
+
+    // The frame would need gigabytes. With the address space held to a little above what the
+    // process uses, only a refusal made before decoding still reports OutOfMemory.
+    const std::string huge = Write("huge.gif", Gif(65535, 65535));
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    rlimit tight = saved;
+    tight.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(512) << 20);
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+    const Status status = Bitmap(huge).GetLastStatus();
+    setrlimit(RLIMIT_AS, &saved);
+    EXPECT_EQ(status, OutOfMemory);
 }
 
 TEST_F(BitmapFiles, PicturesAreRecognisedByContentNotByName) {
