@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <memory>
@@ -66,12 +67,16 @@ struct FileDescriptor {
 
 std::string ReadFileAscii(const std::string& path, bool swapNibbles) {
     FileDescriptor file;
-    file.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a FIFO that carries a library file's name cannot hang the reader.
+    file.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file.fd < 0)
         RaiseError("Util::ReadFileAscii (72)");
     struct stat info {};
     if (fstat(file.fd, &info) != 0)
         RaiseError("Util::ReadFileAscii (73)");
+    // Only a plain file opens as one: a folder, FIFO or device fails like a failed open.
+    if (!S_ISREG(info.st_mode))
+        RaiseError("Util::ReadFileAscii (72)");
     // The size is taken as a 32-bit count, as the library's files are small.
     const size_t size = static_cast<uint32_t>(info.st_size);
     std::string bytes(size, '\0');

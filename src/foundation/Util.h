@@ -16,8 +16,8 @@ int32_t ParseInt(const char* text);
 int32_t ParseInt(std::string_view text);
 
 // The whole file as bytes, each byte nibble-swapped when swapNibbles is set. Raises
-// "Util::ReadFileAscii (72)" when the file cannot be opened, "(73)" when its size cannot be
-// taken and "(77)" when it cannot be read.
+// "Util::ReadFileAscii (72)" when the file cannot be opened or is not a plain file (a folder,
+// a FIFO), "(73)" when its size cannot be taken and "(77)" when it cannot be read.
 std::string ReadFileAscii(const std::string& path, bool swapNibbles);
 
 // The canonical folder of the running executable, ending in '/'. Raises

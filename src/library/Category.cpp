@@ -18,14 +18,7 @@ const std::vector<std::unique_ptr<Category>>& CategoryList() { return Categories
 
 void Category::ScanCategories(const std::string& folder, const SkipObserver& onSkip) {
     Categories().clear();
-    for (const std::string& fileName : LibraryFolder::EntriesWithExtension(folder, ".ctg")) {
-        try {
-            ReadCategory(LibraryFolder::TitleOf(fileName), folder + fileName);
-        } catch (...) {  // containment point: library reading per file
-            if (onSkip)
-                onSkip({SkippedItem::Kind::File, fileName, 0, LibraryFolder::CurrentFailureReason()});
-        }
-    }
+    LibraryFolder::ReadEachFile(folder, ".ctg", ReadCategory, onSkip);
     // Ordinal by UTF-16 code units, so "Zoo" sorts before "apple".
     std::sort(Categories().begin(), Categories().end(),
               [](const std::unique_ptr<Category>& a, const std::unique_ptr<Category>& b) {

@@ -53,6 +53,19 @@ std::vector<std::string> EntriesWithExtension(const std::string& folder, const s
     return names;
 }
 
+void ReadEachFile(const std::string& folder, const std::string& extension,
+                  const std::function<void(const std::string& title, const std::string& path)>& read,
+                  const SkipObserver& onSkip) {
+    for (const std::string& fileName : EntriesWithExtension(folder, extension)) {
+        try {
+            read(TitleOf(fileName), folder + fileName);
+        } catch (...) {  // containment point: library reading per file
+            if (onSkip)
+                onSkip({SkippedItem::Kind::File, fileName, 0, CurrentFailureReason()});
+        }
+    }
+}
+
 std::string TitleOf(const std::string& fileName) {
     const size_t dot = fileName.rfind('.');
     return dot == std::string::npos ? fileName : fileName.substr(0, dot);
@@ -60,7 +73,7 @@ std::string TitleOf(const std::string& fileName) {
 
 bool FileExists(const std::string& path) {
     struct stat info {};
-    return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& onFile) {
@@ -68,8 +81,6 @@ bool ForEachFileIn(const std::string& folder, const std::function<void(const std
     if (!dir)
         return false;
     while (const dirent* entry = readdir(dir.get())) {
-        if (entry->d_type == DT_DIR)
-            continue;
         // Links and file systems that give no type are asked, as FileExists would.
         if (entry->d_type != DT_REG && !FileExists(folder + entry->d_name))
             continue;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "library/SkipObserver.h"
+
 namespace LibraryFolder {
 
 // Names of the folder's entries whose name ends in the extension (".ctg"), compared without
@@ -13,13 +15,20 @@ namespace LibraryFolder {
 // A missing or unreadable folder gives no names.
 std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension);
 
+// Reads each entry of EntriesWithExtension, in that order, with read(title, full path); an entry
+// whose read throws is skipped and reported to onSkip.
+void ReadEachFile(const std::string& folder, const std::string& extension,
+                  const std::function<void(const std::string& title, const std::string& path)>& read,
+                  const SkipObserver& onSkip);
+
 // The title of a file name: the name up to its last '.'.
 std::string TitleOf(const std::string& fileName);
 
-// True when the path names something that is not a folder.
+// True when the path names a plain file, links followed: a folder or a FIFO is no picture and
+// no ".dat" file, and opening a FIFO would block its reader.
 bool FileExists(const std::string& path);
 
-// Calls back with the name of each of the folder's entries that is not a folder, read in one
+// Calls back with the name of each of the folder's entries that FileExists, read in one
 // pass, so a large library tests existence without system calls per file. False when the
 // folder cannot be listed.
 bool ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& onFile);

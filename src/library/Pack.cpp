@@ -16,14 +16,7 @@ const std::vector<std::unique_ptr<Pack>>& PackList() { return Packs(); }
 
 void Pack::ScanPacks(const std::string& folder, const SkipObserver& onSkip) {
     Packs().clear();
-    for (const std::string& fileName : LibraryFolder::EntriesWithExtension(folder, ".pck")) {
-        try {
-            ReadPack(LibraryFolder::TitleOf(fileName), folder + fileName);
-        } catch (...) {  // containment point: library reading per file
-            if (onSkip)
-                onSkip({SkippedItem::Kind::File, fileName, 0, LibraryFolder::CurrentFailureReason()});
-        }
-    }
+    LibraryFolder::ReadEachFile(folder, ".pck", ReadPack, onSkip);
 }
 
 void Pack::ReadPack(const std::string& title, const std::string& path) {

@@ -29,7 +29,7 @@ enum PuzzleFile : uint8_t { kOgg = 1, kJpg = 2, kDat = 4 };
 
 const char* ExtensionOf(PuzzleFile file) { return file == kOgg ? ".ogg" : file == kJpg ? ".jpg" : ".dat"; }
 
-// Whether the puzzles folder holds this file of this puzzle (as something other than a folder).
+// Whether the puzzles folder holds this file of this puzzle as a plain file.
 using FileTest = std::function<bool(int32_t id, PuzzleFile file)>;
 
 // Which of each puzzle's files the folder holds, from one listing of it: a large library then

@@ -40,8 +40,6 @@ public:
     // The packs behind the list's rows, top to bottom.
     const std::vector<const Pack*>& ListItems() const { return listItems; }
 
-    const std::string& PuzzlesFolder() const { return puzzlesFolder; }
-
     // unlink(2): a link goes, its target stays; a folder is never removed.
     static bool DeleteDirectoryEntry(const std::string& path);
 

@@ -10,6 +10,7 @@
 #include "AddCommands.h"
 #include "ListCommand.h"
 #include "ToolError.h"
+#include "foundation/ApplicationException.h"
 #include "foundation/NibbleSwap.h"
 #include "foundation/Util.h"
 
@@ -127,6 +128,10 @@ int main(int argc, char** argv) {
         return e.exitStatus;
     } catch (const std::exception& e) {
         std::cerr << "tessiva-pack: " << e.what() << "\n";
+        return ToolError::kFailed;
+    } catch (const ApplicationException& e) {
+        // The library's own failures that no scan contains, such as the tool's folder.
+        std::cerr << "tessiva-pack: " << e.LocationText() << "\n";
         return ToolError::kFailed;
     }
 }
