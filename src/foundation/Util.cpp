@@ -1,7 +1,6 @@
 #include "foundation/Util.h"
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,13 +9,10 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "foundation/ApplicationException.h"
 #include "foundation/NibbleSwap.h"
-
-extern char** environ;
 
 namespace Util {
 
@@ -147,11 +143,44 @@ public:
     WaitCursorScope& operator=(const WaitCursorScope&) = delete;
 };
 
-struct SpawnFileActions {
-    posix_spawn_file_actions_t actions;
-    SpawnFileActions() { posix_spawn_file_actions_init(&actions); }
-    ~SpawnFileActions() { posix_spawn_file_actions_destroy(&actions); }
+// Both ends of a pipe that closes on exec; each end is closed at most once.
+class ExecReportPipe {
+public:
+    ExecReportPipe() { ok = pipe2(ends, O_CLOEXEC) == 0; }
+    ~ExecReportPipe() {
+        CloseReadEnd();
+        CloseWriteEnd();
+    }
+    ExecReportPipe(const ExecReportPipe&) = delete;
+    ExecReportPipe& operator=(const ExecReportPipe&) = delete;
+
+    bool ok = false;
+    int ReadEnd() const { return ends[0]; }
+    int WriteEnd() const { return ends[1]; }
+    void CloseReadEnd() { Close(ends[0]); }
+    void CloseWriteEnd() { Close(ends[1]); }
+
+private:
+    static void Close(int& fd) {
+        if (fd >= 0)
+            close(fd);
+        fd = -1;
+    }
+    int ends[2] = {-1, -1};
 };
+
+// Runs in the grandchild: only async-signal-safe calls between fork and exec. The browser
+// must not inherit our descriptors (a held window lock would outlive the game), so all but
+// the standard three and the report pipe are closed.
+[[noreturn]] void ExecXdgOpen(char* const argv[], int reportFd) {
+    if (reportFd > 3)
+        close_range(3, reportFd - 1, 0);
+    close_range(reportFd + 1, ~0U, 0);
+    execvp("xdg-open", argv);
+    const int error = errno;
+    [[maybe_unused]] ssize_t written = write(reportFd, &error, sizeof error);
+    _exit(127);
+}
 }  // namespace
 
 void SetOpenUrlCursorHooks(std::function<void()> showWaitCursor,
@@ -161,22 +190,37 @@ void SetOpenUrlCursorHooks(std::function<void()> showWaitCursor,
 
 void OpenUrl(const std::string& address) {
     WaitCursorScope waitCursor;
-    // The browser must not inherit our descriptors (a held window lock would outlive the game).
-    SpawnFileActions files;
-    posix_spawn_file_actions_addclosefrom_np(&files.actions, 3);
     std::string program = "xdg-open";
     std::string argument = address;
     char* argv[] = {program.data(), argument.data(), nullptr};
-    pid_t child = 0;
-    if (posix_spawnp(&child, "xdg-open", &files.actions, nullptr, argv, environ) != 0)
+
+    // xdg-open may stay until the browser closes. It is started as a grandchild whose parent
+    // ends at once, so the caller never blocks on it and no zombie is left, without a thread.
+    // The grandchild reports a failed exec through the pipe; a successful exec closes it.
+    ExecReportPipe report;
+    if (!report.ok)
         RaiseError("Util::OpenUrl (10)");
-    // xdg-open may stay until the browser closes; reap it aside so it never blocks the caller
-    // and leaves no zombie.
-    std::thread([child] {
-        int status = 0;
-        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
-    }).detach();
+    const pid_t child = fork();
+    if (child < 0)
+        RaiseError("Util::OpenUrl (10)");
+    if (child == 0) {
+        const pid_t grandchild = fork();
+        if (grandchild == 0)
+            ExecXdgOpen(argv, report.WriteEnd());
+        _exit(grandchild < 0 ? 1 : 0);
+    }
+    report.CloseWriteEnd();
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    int execError = 0;
+    ssize_t got = 0;
+    do {
+        got = read(report.ReadEnd(), &execError, sizeof execError);
+    } while (got < 0 && errno == EINTR);
+    const bool started = WIFEXITED(status) && WEXITSTATUS(status) == 0 && got == 0;
+    if (!started)
+        RaiseError("Util::OpenUrl (10)");
 }
 
 }  // namespace Util
