@@ -50,9 +50,7 @@ void Dialog::CentreOverOwner() {
 
 void Dialog::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {
     g.FillRectangle(&SharedSolidBrush(kPageBackground), Bounds);
-    if (!Caption.empty())
-        g.DrawString(Caption, &GetControlFont(*this), Gdiplus::RectF(Bounds),
-                     &CenteredStringFormat(), &SharedSolidBrush(kCaptionColor));
+    DrawCaption(g, *this, Caption);
     g.DrawRectangle(&SharedPen(kCaptionColor, 1.0f), Bounds.X, Bounds.Y, Bounds.Width - 1,
                     Bounds.Height - 1);
 }

@@ -1,5 +1,7 @@
 #include "ui/TopLevelContainerControl.h"
 
+#include <algorithm>
+
 #include "gfx/Graphics.h"
 #include "platform/CursorPosition.h"
 #include "platform/Paint.h"
@@ -120,16 +122,17 @@ void TopLevelContainerControl::RedrawAll() {
 }
 
 void TopLevelContainerControl::PaintToDevice(HDC dc, int x, int y, int w, int h) {
-    // Parts left of or above the client area are never shown; dropping them keeps every
-    // buffer coordinate non-negative.
-    if (x < 0) {
-        w += x;
-        x = 0;
-    }
-    if (y < 0) {
-        h += y;
-        y = 0;
-    }
+    // Only the part inside the client area is ever shown. Clipping to it keeps every buffer
+    // coordinate within the window, so a rectangle running off the window (a group dragged out
+    // under capture) neither grows the shared buffer nor replaces it by one lower or narrower
+    // than the window on every move.
+    const Gdiplus::Rect client = ClientRect();
+    const int right = std::min(x + w, client.X + client.Width);
+    const int bottom = std::min(y + h, client.Y + client.Height);
+    x = std::max(x, client.X);
+    y = std::max(y, client.Y);
+    w = right - x;
+    h = bottom - y;
     if (w <= 0 || h <= 0)
         return;
 

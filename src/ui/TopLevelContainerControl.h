@@ -26,8 +26,9 @@ public:
     // Redraws one rectangle of the host window at once (no paint message is waited for).
     void RedrawRect(int x, int y, int w, int h);
     void RedrawAll();
-    // Paints the tree clipped to the rectangle into the shared buffer and copies that
-    // rectangle to the device context. A failing paint shows nothing new.
+    // Paints the tree clipped to the rectangle (its part inside the client area) into the
+    // shared buffer and copies that part to the device context. A failing paint shows nothing
+    // new.
     void PaintToDevice(HDC dc, int x, int y, int w, int h);
 
 private:

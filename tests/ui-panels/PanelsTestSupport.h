@@ -18,6 +18,8 @@
 #include "platform/WindowApi.h"
 #include "ui/ControlHostWindow.h"
 #include "ui/SharedDrawing.h"
+#include "ui/SolidPng.h"   // tests/ui
+#include "ui/TempFolder.h"  // tests/ui
 #include "ui/Theme.h"
 
 namespace PanelsTest {
@@ -27,33 +29,8 @@ inline constexpr uint32_t kLeftPiece = 0xFFC00000, kRightPiece = 0xFF00A000,
                           kMiddle100 = 0xFF0000C0, kMiddle120 = 0xFFC0C000,
                           kPageLabel = 0xFF008080, kPrevious = 0xFF800080, kNext = 0xFF804000;
 
-// A fresh folder, removed with everything in it at the end; its path ends in '/'.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "panels-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            path = pattern + "/";
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return path; }
-
-private:
-    std::string path;
-};
-
-inline void WriteSolidPng(const std::string& path, int width, int height, uint32_t argb) {
-    Gdiplus::Bitmap bitmap(width, height);
-    Gdiplus::Graphics g(&bitmap);
-    g.Clear(Gdiplus::Color(argb));
-    g.Flush();
-    EXPECT_EQ(bitmap.SavePng(path), Gdiplus::Ok) << path;
-}
+using UiTest::TempFolder;
+using UiTest::WriteSolidPng;
 
 // Whether the colour is (nearly) white: a caption or a frame.
 inline bool IsWhitish(uint32_t argb) {

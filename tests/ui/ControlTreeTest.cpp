@@ -239,6 +239,36 @@ TEST_F(ControlTree, TheSharedBufferGrowsOnTheFirstPaintAfterTheWindowGrows) {
     EXPECT_EQ(host.Pixel(width - 15, height - 15), kGreen);
 }
 
+TEST_F(ControlTree, ARedrawRunningOffTheWindowKeepsTheSharedBuffer) {
+    const GraphicsBuffer* before = GraphicsBuffer::Shared();
+    const int width = (before ? before->Width() : 0) + 40;
+    const int height = (before ? before->Height() : 0) + 30;
+
+    HostWindow host;
+    ColorBlock block(&host, kRed);
+    Place(block, 0, 0, width, height);
+    host.Children = {&block};
+    host.Open(width, height);
+    Repaint(host.Handle());
+    const GraphicsBuffer* full = GraphicsBuffer::Shared();
+    ASSERT_NE(full, nullptr);
+
+    // A strip dragged out past the right edge and one entirely below the window: only the
+    // visible part is painted, and the buffer that covers the window stays as it is.
+    block.color = kGreen;
+    host.RedrawRect(width - 10, 10, 500, 20);
+    EXPECT_EQ(block.lastClip, Rect(width - 10, 10, 10, 20));
+    EXPECT_EQ(host.Pixel(width - 5, 15), kGreen);
+    EXPECT_EQ(host.Pixel(width - 15, 15), kRed);
+    const int paints = block.paints;
+    host.RedrawRect(10, height + 50, 20, 20);
+    EXPECT_EQ(block.paints, paints);
+
+    ASSERT_EQ(GraphicsBuffer::Shared(), full);
+    EXPECT_EQ(GraphicsBuffer::Shared()->Width(), width);
+    EXPECT_EQ(GraphicsBuffer::Shared()->Height(), height);
+}
+
 TEST_F(ControlTree, ABufferThatCannotBeMadeRaisesItsLocation) {
     HostWindow host;
     host.Open(50, 50);

@@ -25,16 +25,27 @@ int RunTool(const std::string& arguments, std::string& errors, const UiTest::Tem
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(SnapshotTool, WritesTheToolkitScene) {
+TEST(SnapshotTool, WritesEveryScene) {
+    struct Case {
+        const char* scene;
+        unsigned width, height;
+    };
+    const Case cases[] = {
+        {"toolkit", 900, 300}, {"listview", 930, 630},
+        {"pause", 1024, 768},  {"yesno", 1024, 768}, {"complete", 1024, 768},
+    };
     UiTest::TempFolder folder;
-    std::string errors;
-    const std::string out = folder.Path() + "toolkit.png";
-    ASSERT_EQ(RunTool("toolkit " + out, errors, folder), 0) << errors;
-    EXPECT_EQ(errors, "");
-    Gdiplus::Bitmap picture(out);
-    ASSERT_EQ(picture.GetLastStatus(), Gdiplus::Ok);
-    EXPECT_EQ(picture.GetWidth(), 900u);
-    EXPECT_EQ(picture.GetHeight(), 300u);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scene);
+        std::string errors;
+        const std::string out = folder.Path() + c.scene + ".png";
+        ASSERT_EQ(RunTool(std::string(c.scene) + " " + out, errors, folder), 0) << errors;
+        EXPECT_EQ(errors, "");
+        Gdiplus::Bitmap picture(out);
+        ASSERT_EQ(picture.GetLastStatus(), Gdiplus::Ok);
+        EXPECT_EQ(picture.GetWidth(), c.width);
+        EXPECT_EQ(picture.GetHeight(), c.height);
+    }
 }
 
 TEST(SnapshotTool, RefusesBadArgumentsWithOneLine) {

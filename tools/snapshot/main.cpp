@@ -2,6 +2,7 @@
 // window system, with the theme beside the tool, and writes the window's pixels as a PNG.
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "SceneCatalog.h"
@@ -82,5 +83,7 @@ int main(int argc, char** argv) {
         return result;
     } catch (const ApplicationException& e) {
         return Fail(kFailure, "failed: " + e.LocationText());
+    } catch (const std::exception& e) {
+        return Fail(kFailure, std::string("failed: ") + e.what());
     }
 }

@@ -1,27 +1,22 @@
 #include "StripCheck.h"
 
-#include <cairo.h>
-
+#include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <memory>
 
+#include "CairoHandles.h"
 #include "ThemeImages.h"
 
 namespace ThemeArt {
 
 namespace {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-
 SurfacePtr Render(const ThemeImage& image) {
     SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
-    cairo_t* cr = cairo_create(surface.get());
-    image.paint(cr);
-    cairo_destroy(cr);
+    {
+        ContextPtr cr(cairo_create(surface.get()));
+        image.paint(cr.get());
+    }
     cairo_surface_flush(surface.get());
     return surface;
 }

@@ -2,33 +2,24 @@
 //   tessiva-themeart THEME_FOLDER UI_FOLDER [CONTACT_SHEET.png]
 // or checks that the strip images meet seamlessly:
 //   tessiva-themeart --check
-#include <cairo.h>
-
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "CairoHandles.h"
 #include "ContactSheet.h"
 #include "StripCheck.h"
 #include "ThemeImages.h"
 
 namespace {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-struct ContextDeleter {
-    void operator()(cairo_t* c) const { cairo_destroy(c); }
-};
-
 // Writes to a temporary name first so that a reader never sees half a file.
 bool WriteImage(const ThemeArt::ThemeImage& image, const std::string& folder) {
-    std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
+    ThemeArt::SurfacePtr surface(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
     {
-        std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
+        ThemeArt::ContextPtr cr(cairo_create(surface.get()));
         image.paint(cr.get());
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
             return false;
