@@ -27,7 +27,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/*/bench_*; do [ -x $$b ] && $$b; done
+	@for b in $(BUILD_DIR)/bench/*/bench_*; do if [ -x $$b ]; then $$b || exit 1; fi; done
 
 clean:
 	rm -rf $(BUILD_DIR)
