@@ -4,13 +4,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-// The toolkit's aspect-preserving fit of an a x b image into the box (c, d, e, f), in 32-bit
-// integers with truncating divisions; the geometry layer sits below the toolkit, so it keeps
-// its own copy of the formula, with the same answer for a picture without pixels (a failed
-// bitmap reports 0 x 0): an empty rectangle at the box's corner, not a division by zero.
-Gdiplus::Rect Fit(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f) {
+Gdiplus::Rect FitRect(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f) {
+    // A failed image reports 0 x 0; there is nothing to keep the proportions of.
     if (a <= 0 || b <= 0)
         return Gdiplus::Rect(c, d, 0, 0);
     const int32_t g = b * e / a;
@@ -21,12 +16,10 @@ Gdiplus::Rect Fit(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t
     return Gdiplus::Rect(c, d + (f - g) / 2, e, g);
 }
 
-}  // namespace
-
 Gdiplus::Rect FitOrCenter(int32_t x, int32_t y, int32_t w, int32_t h, int32_t width,
                           int32_t height) {
     if (w < width || h < height)
-        return Fit(width, height, x, y, w, h);
+        return FitRect(width, height, x, y, w, h);
     return Gdiplus::Rect(x + (w - width) / 2, y + (h - height) / 2, width, height);
 }
 

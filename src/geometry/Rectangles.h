@@ -1,9 +1,15 @@
 #pragma once
-// Rectangle helpers shared by the board and the pages: fitting, union and sizing by area.
+// Rectangle helpers shared by the board, the toolkit and the pages: fitting, union and sizing
+// by area.
 
 #include <cstdint>
 
 #include "gfx/GdiplusTypes.h"
+
+// An a x b image fitted into the box at (c, d) of e x f, scaling up as well as down, centred
+// along the axis with room to spare; every division truncates toward zero. An image with no
+// area gives an empty rectangle at the box's corner instead of dividing by zero.
+Gdiplus::Rect FitRect(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f);
 
 // Places a width x height picture in the box: reduced with the aspect-preserving fit when the
 // box is narrower or lower than it, otherwise unscaled and centred. Never enlarges. A picture

@@ -6,7 +6,7 @@
 #include "gfx/Graphics.h"
 #include "platform/Input.h"
 #include "ui/ContainerControl.h"
-#include "ui/FitRect.h"
+#include "geometry/Rectangles.h"
 
 namespace {
 constexpr int kDefaultWidth = 100;

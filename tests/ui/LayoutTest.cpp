@@ -4,7 +4,7 @@
 
 #include "ColorBlock.h"
 #include "ui/ContainerControl.h"
-#include "ui/FitRect.h"
+#include "geometry/Rectangles.h"
 
 namespace {
 
