@@ -17,6 +17,7 @@ build: configure
 
 run: build
 	@if [ -x $(DIST_DIR)/Tessiva ]; then \
+		[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || echo "No display found: the game needs an X11 or Wayland session."; \
 		cd $(DIST_DIR) && ./Tessiva; status=$$?; \
 		[ $$status -eq 0 ] || [ $$status -eq 1 ] || exit $$status; \
 	else \
