@@ -13,7 +13,7 @@ constexpr const char* kInitialText = "Tessiva";
 
 }  // namespace
 
-FormMain::FormMain() = default;
+FormMain::FormMain() : view(navigator) {}
 
 FormMain::~FormMain() {
     if (Instance == this)
@@ -63,14 +63,23 @@ void FormMain::RequestClose() {
         PostMessage(Instance->Handle(), WM_CLOSE, 0, 0);
 }
 
-void FormMain::ShowOnly(PageWindow& page) {
+void FormMain::ShowOnly(ControlHostWindow& page) {
     ShowWindow(page, SW_SHOW);
-    for (PageWindow* other : view.Pages())
+    for (ControlHostWindow* other : view.Pages())
         if (other != &page)
             ShowWindow(*other, SW_HIDE);
 }
 
 LRESULT FormMain::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // Containment point: the main window's message handler.
+        return 0;
+    }
+}
+
+LRESULT FormMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         SetWindowText(Handle(), kTitle);
@@ -110,8 +119,10 @@ void FormMain::OnSize(WPARAM kind) {
     SetWindowPos(view, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The shown page hears of it through its own window, so its guard contains what the
+// deactivation does (a drop may even finish the puzzle and open the completion panel).
 void FormMain::OnDeactivateApp() {
-    for (PageWindow* page : view.Pages())
+    for (ControlHostWindow* page : view.Pages())
         if (page->Handle() && IsWindowVisible(*page))
-            page->OnDeactivate();
+            SendMessage(*page, WM_ACTIVATEAPP, FALSE, 0);
 }

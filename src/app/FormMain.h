@@ -28,15 +28,29 @@ public:
     // Asks the frame to close (queued); the game then ends.
     static void RequestClose();
 
+    // Failures are contained here: the frame stays whatever a message does.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+private:
+    // The pages' way to the navigation above.
+    class Navigator : public PageNavigator {
+    public:
+        void ShowPageStart() override { FormMain::ShowPageStart(); }
+        void ShowPageGameStart() override { FormMain::ShowPageGameStart(); }
+        void ShowPageGame() override { FormMain::ShowPageGame(); }
+        void RequestClose() override { FormMain::RequestClose(); }
+    };
+    Navigator navigator;   // built before the view, whose pages keep a reference
+
+public:
     MainView view;
 
 protected:
     WNDCLASS GetWindowClass() const override;
 
 private:
-    void ShowOnly(PageWindow& page);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ShowOnly(ControlHostWindow& page);
     void OnSize(WPARAM kind);
     void OnDeactivateApp();
 };

@@ -7,16 +7,24 @@ constexpr RECT kDefaultRect{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
 }  // namespace
 
+MainView::MainView(PageNavigator& navigator)
+    : pageStart(navigator), pageGameStart(navigator), pageGame(navigator) {}
+
 LRESULT MainView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-        CreatePages();
+    try {
+        switch (message) {
+        case WM_CREATE:
+            CreatePages();
+            return 0;
+        case WM_SIZE:
+            SizePages();
+            return 0;
+        default:
+            return WindowImpl::WindowProc(message, wParam, lParam);
+        }
+    } catch (...) {
+        // Containment point: the view's message handler.
         return 0;
-    case WM_SIZE:
-        SizePages();
-        return 0;
-    default:
-        return WindowImpl::WindowProc(message, wParam, lParam);
     }
 }
 
@@ -38,7 +46,7 @@ void MainView::CreatePages() {
 void MainView::SizePages() {
     RECT client;
     GetClientRect(Handle(), client);
-    for (PageWindow* page : Pages())
+    for (ControlHostWindow* page : Pages())
         if (page->Handle())
             MoveWindow(*page, 0, 0, client.right, client.bottom, true);
 }

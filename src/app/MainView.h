@@ -3,17 +3,21 @@
 
 #include <array>
 
-#include "app/PageGame.h"
-#include "app/PageGameStart.h"
-#include "app/PageStart.h"
+#include "pages/PageGame.h"
+#include "pages/PageGameStart.h"
+#include "pages/PageStart.h"
 #include "platform/WindowImpl.h"
 
 class MainView : public WindowImpl {
 public:
+    // The pages switch through the navigator; the view builds them, their windows come later.
+    explicit MainView(PageNavigator& navigator);
+
+    // Failures are contained here: the view stays whatever a message does.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The three pages in the order in which they are created, sized and told of a deactivation.
-    std::array<PageWindow*, 3> Pages() { return {&pageStart, &pageGameStart, &pageGame}; }
+    std::array<ControlHostWindow*, 3> Pages() { return {&pageStart, &pageGameStart, &pageGame}; }
 
     PageStart pageStart;
     PageGameStart pageGameStart;

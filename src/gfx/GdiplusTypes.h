@@ -147,6 +147,10 @@ struct Rect {
     int GetBottom() const { return Y + Height; }
     bool IsEmptyArea() const { return Width <= 0 || Height <= 0; }
     bool Contains(int x, int y) const { return x >= X && x < X + Width && y >= Y && y < Y + Height; }
+    // The whole of r lies inside.
+    bool Contains(const Rect& r) const {
+        return r.X >= X && r.Y >= Y && r.GetRight() <= GetRight() && r.GetBottom() <= GetBottom();
+    }
     bool Equals(const Rect& other) const { return *this == other; }
     bool operator==(const Rect&) const = default;
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,23 @@ class Graphics;
 }
 
 enum class ClockState : int32_t { NotStarted = 0, Running = 1, Stopped = 2 };
+
+// The groups a dropped group joins: the largest becomes the target, which never moves; the
+// others, the dropped group last, come to it.
+struct Snap {
+    PieceGroup* target = nullptr;
+    std::vector<PieceGroup*> joined;
+};
+
+// What a drop did, for the page to repaint, sound and announce; the board itself never draws.
+struct DropResult {
+    bool dropped = false;   // a group was held
+    bool joined = false;    // it joined at least one neighbour
+    // The joined groups' board boxes before the merge and the target's after it; empty when
+    // nothing joined, since then nothing on the board changed.
+    Gdiplus::Rect area;
+    bool solved = false;    // one group is left
+};
 
 class Board : public PictureOwner {
 public:
@@ -49,6 +67,28 @@ public:
     bool IsShown(const PieceGroup& group) const { return !edgesOnly || group.IsEdgeGroup(); }
     // Draws the shown groups bottom to top, skipping everything outside the graphics' clip.
     void Draw(Gdiplus::Graphics& graphics) const;
+
+    // Two groups are in place relative to each other when their offsets differ by less than
+    // this in both directions.
+    static constexpr int32_t snapTolerance = 20;
+
+    // Picks up the topmost shown group with a piece (not a socket) under board point (x, y),
+    // brings it to the top and starts the clock when more than one group exists; false when
+    // nothing shown lies there.
+    bool Pick(int32_t x, int32_t y);
+    // Moves the held group so that the grab point follows (x, y), its box kept inside the
+    // board rectangle (the left and top limits win when the group is larger).
+    void DragTo(int32_t x, int32_t y, const Gdiplus::Rect& boardRect);
+    // The shown neighbours lying in place relative to the group, in drawing order, and the
+    // one of them to join into; nothing when there is none.
+    std::optional<Snap> FindSnap(PieceGroup& group) const;
+    // Moves the pieces of the joined groups into the target, frees those groups, puts the
+    // target on top and stops the clock when one group is left.
+    void MergeGroups(PieceGroup* target, const std::vector<PieceGroup*>& joined);
+    // Ends the drag: the held group joins every neighbour in place.
+    DropResult Drop();
+
+    bool IsSolved() const { return groups.size() == 1; }
 
     DateTime clockStart;
     TimeSpan elapsed;

@@ -21,8 +21,9 @@ void ContainerControl::Layout() {
     LayoutChildren();
 }
 
-// The loops below index the list afresh on every step: a handler may rebuild the list it was
-// called from (a list view refills its cells on a page change), and an iterator would dangle.
+// The loops below index the list afresh on every step. Controls defer rebuilding their own
+// children until the dispatch ends (TopLevelContainerControl::AfterDispatch); indexing keeps a
+// handler that appends to a list from invalidating the walk all the same.
 
 bool ContainerControl::OnMouseUp(int x, int y) {
     for (size_t i = 0; i < Children.size(); ++i)

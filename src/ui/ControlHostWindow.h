@@ -1,5 +1,6 @@
 #pragma once
-// A window whose whole client area is one control tree: the window object is the tree's root.
+// The base of every page: a window whose whole client area is one control tree, the window
+// object being the tree's root. All of the window's messages pass one guard.
 
 #include "platform/WindowImpl.h"
 #include "ui/TopLevelContainerControl.h"
@@ -10,11 +11,14 @@ public:
 
     HWND GetWindowHandle() override { return Handle(); }
 
-    // Messages the tree handles go to it; everything else gets the window system's default.
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        LRESULT result = 0;
-        if (HandleWindowMessage(message, wParam, lParam, result))
-            return result;
-        return WindowImpl::WindowProc(message, wParam, lParam);
-    }
+    // The page's own messages first (HandleOwnMessage), then the tree's routing, then the
+    // window system's default. The loss of the application's activation (WM_ACTIVATEAPP with
+    // FALSE, sent by the main window to the page that is shown) becomes OnDeactivate. An
+    // exception thrown anywhere below ends that message only: the window and the game go on.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) final;
+
+protected:
+    // Messages a page handles before the tree sees them, such as its creation and its timers.
+    // Returns true with the result set when it took the message.
+    virtual bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 };

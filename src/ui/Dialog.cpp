@@ -55,20 +55,8 @@ void Dialog::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {
                     Bounds.Height - 1);
 }
 
-void Dialog::PlaceEndPieces(Control& button, Control& leftPiece, Control& rightPiece,
-                            int bottom) {
-    const int centre = button.HorizontalCenter.Value();
-    const int half = button.GetWidth() / 2;
-    leftPiece.HorizontalCenter = centre - leftPiece.GetWidth() / 2 - half;
-    rightPiece.HorizontalCenter = centre + half + rightPiece.GetWidth() / 2;
-    button.Bottom = leftPiece.Bottom = rightPiece.Bottom = bottom;
-}
-
-void Dialog::PlaceButtonPair(Control& a, Control& aLeft, Control& aRight, Control& b,
-                             Control& bLeft, Control& bRight, int spacing, int bottom) {
-    const int halfA = a.GetWidth() / 2;
-    a.HorizontalCenter = -halfA - spacing;
-    b.HorizontalCenter = halfA + spacing;
-    PlaceEndPieces(a, aLeft, aRight, bottom);
-    PlaceEndPieces(b, bLeft, bRight, bottom);
+void Dialog::PlacePair(CommandStrip& a, CommandStrip& b, int spacing, int bottom) {
+    const int halfA = a.button.GetWidth() / 2;
+    a.Place(-halfA - spacing, bottom);
+    b.Place(halfA + spacing, bottom);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/DialogImpl.h"
+#include "ui/CommandStrip.h"
 #include "ui/TopLevelContainerControl.h"
 
 class Dialog : public DialogImpl, public TopLevelContainerControl {
@@ -28,15 +29,9 @@ public:
     std::string Caption;   // drawn in the middle of the panel; empty draws nothing
 
 protected:
-    // Places a button between its end pieces: the left piece's right edge meets the button's
-    // left edge, the right piece's left edge its right edge. All three stand `bottom` above the
-    // panel's lower edge.
-    static void PlaceEndPieces(Control& button, Control& leftPiece, Control& rightPiece,
-                               int bottom);
-    // Two buttons either side of the centre line: a's right edge `spacing` left of it, b
+    // Two commands either side of the centre line: a's right edge `spacing` left of it, b
     // `spacing` right of it, both offsets taken from a's width (the pairs share one image).
-    static void PlaceButtonPair(Control& a, Control& aLeft, Control& aRight, Control& b,
-                                Control& bLeft, Control& bRight, int spacing, int bottom);
+    static void PlacePair(CommandStrip& a, CommandStrip& b, int spacing, int bottom);
 
 private:
     void CentreOverOwner();

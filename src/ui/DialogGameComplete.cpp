@@ -4,20 +4,14 @@
 
 DialogGameComplete::DialogGameComplete()
     : Dialog(PanelStyle::kGameComplete),
-      backToGallery(PanelStyle::kBackToGalleryButton, this),
-      backLeft(PanelStyle::kLeftPiece, this),
-      backRight(PanelStyle::kRightPiece, this),
-      close(PanelStyle::kCloseButton, this),
-      closeLeft(PanelStyle::kLeftPiece, this),
-      closeRight(PanelStyle::kRightPiece, this) {
+      backToGallery(PanelStyle::kBackToGalleryButton, "Back to Gallery", this),
+      close(PanelStyle::kCloseButton, "Close", this) {
     Width = 400;
     Height = 200;
     Caption = "Well Done!";
-    backToGallery.Text = "Back to Gallery";
-    close.Text = "Close";
-    PlaceButtonPair(backToGallery, backLeft, backRight, close, closeLeft, closeRight,
-                    PanelStyle::kPairSpacing, PanelStyle::kButtonBottom);
-    Children = {&backToGallery, &backLeft, &backRight, &close, &closeLeft, &closeRight};
+    PlacePair(backToGallery, close, PanelStyle::kPairSpacing, PanelStyle::kButtonBottom);
+    Children = {&backToGallery.button, &backToGallery.leftPiece, &backToGallery.rightPiece,
+                &close.button,         &close.leftPiece,         &close.rightPiece};
 }
 
 // Only the two buttons send clicks; each answers with its own style id.

@@ -2,9 +2,7 @@
 // The completion panel: "Well Done!" with "Back to Gallery" and "Close"; each button ends it
 // with its own style id (36 or 37).
 
-#include "ui/Button.h"
 #include "ui/Dialog.h"
-#include "ui/Label.h"
 
 class DialogGameComplete : public Dialog {
 public:
@@ -17,10 +15,6 @@ public:
     void OnNotify(NotifyCode code, Control* sender, Control* argument) override;
 
 private:
-    Button backToGallery;
-    Label backLeft;
-    Label backRight;
-    Button close;
-    Label closeLeft;
-    Label closeRight;
+    CommandStrip backToGallery;
+    CommandStrip close;
 };

@@ -3,20 +3,15 @@
 #include "ui/PanelStyle.h"
 
 DialogPause::DialogPause()
-    : Dialog(PanelStyle::kPause),
-      resume(PanelStyle::kResumeButton, this),
-      resumeLeft(PanelStyle::kLeftPiece, this),
-      resumeRight(PanelStyle::kRightPiece, this) {
+    : Dialog(PanelStyle::kPause), resume(PanelStyle::kResumeButton, "Resume", this) {
     Width = 300;
     Height = 200;
     Caption = "Paused";
-    resume.Text = "Resume";
-    resume.HorizontalCenter = 0;
-    PlaceEndPieces(resume, resumeLeft, resumeRight, PanelStyle::kButtonBottom);
-    Children = {&resume, &resumeLeft, &resumeRight};
+    resume.Place(0, PanelStyle::kButtonBottom);
+    Children = {&resume.button, &resume.leftPiece, &resume.rightPiece};
 }
 
 void DialogPause::OnNotify(NotifyCode code, Control* sender, Control*) {
-    if (code == NotifyClick && sender == &resume)
+    if (code == NotifyClick && sender == &resume.button)
         EndWith(kResume);
 }

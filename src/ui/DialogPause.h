@@ -1,9 +1,7 @@
 #pragma once
 // The pause panel: "Paused" and one "Resume" button, which ends it with 0.
 
-#include "ui/Button.h"
 #include "ui/Dialog.h"
-#include "ui/Label.h"
 
 class DialogPause : public Dialog {
 public:
@@ -15,7 +13,5 @@ public:
     void OnNotify(NotifyCode code, Control* sender, Control* argument) override;
 
 private:
-    Button resume;
-    Label resumeLeft;
-    Label resumeRight;
+    CommandStrip resume;
 };

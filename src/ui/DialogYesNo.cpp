@@ -4,27 +4,21 @@
 
 DialogYesNo::DialogYesNo()
     : Dialog(PanelStyle::kYesNo),
-      yes(PanelStyle::kYesButton, this),
-      yesLeft(PanelStyle::kLeftPiece, this),
-      yesRight(PanelStyle::kRightPiece, this),
-      no(PanelStyle::kNoButton, this),
-      noLeft(PanelStyle::kLeftPiece, this),
-      noRight(PanelStyle::kRightPiece, this) {
+      yes(PanelStyle::kYesButton, "Yes", this),
+      no(PanelStyle::kNoButton, "No", this) {
     Width = 400;
     Height = 200;
     Caption = "Back to Gallery?";
-    yes.Text = "Yes";
-    no.Text = "No";
-    PlaceButtonPair(yes, yesLeft, yesRight, no, noLeft, noRight, PanelStyle::kPairSpacing,
-                    PanelStyle::kButtonBottom);
-    Children = {&yes, &yesLeft, &yesRight, &no, &noLeft, &noRight};
+    PlacePair(yes, no, PanelStyle::kPairSpacing, PanelStyle::kButtonBottom);
+    Children = {&yes.button, &yes.leftPiece, &yes.rightPiece,
+                &no.button,  &no.leftPiece,  &no.rightPiece};
 }
 
 void DialogYesNo::OnNotify(NotifyCode code, Control* sender, Control*) {
     if (code != NotifyClick)
         return;
-    if (sender == &yes)
+    if (sender == &yes.button)
         EndWith(kYes);
-    else if (sender == &no)
+    else if (sender == &no.button)
         EndWith(kNo);
 }

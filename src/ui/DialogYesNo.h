@@ -1,9 +1,7 @@
 #pragma once
 // The "Back to Gallery?" confirmation: "Yes" ends it with 6, "No" with 7.
 
-#include "ui/Button.h"
 #include "ui/Dialog.h"
-#include "ui/Label.h"
 
 class DialogYesNo : public Dialog {
 public:
@@ -16,10 +14,6 @@ public:
     void OnNotify(NotifyCode code, Control* sender, Control* argument) override;
 
 private:
-    Button yes;
-    Label yesLeft;
-    Label yesRight;
-    Button no;
-    Label noLeft;
-    Label noRight;
+    CommandStrip yes;
+    CommandStrip no;
 };

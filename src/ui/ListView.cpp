@@ -8,6 +8,7 @@
 #include "platform/WaitCursor.h"
 #include "ui/ListViewItemControl.h"
 #include "ui/SharedDrawing.h"
+#include "ui/TopLevelContainerControl.h"
 
 namespace {
 constexpr int32_t kPageLabelStyle = 17;
@@ -138,12 +139,15 @@ void ListView::SwitchPage(int32_t direction) {
 }
 
 void ListView::OnNotify(NotifyCode code, Control* sender, Control*) {
-    if (code != NotifyClick)
+    if (code != NotifyClick || (sender != &PreviousButton && sender != &NextButton))
         return;
-    if (sender == &PreviousButton)
-        PreviousPage();
-    else if (sender == &NextButton)
-        NextPage();
+    const int32_t direction = sender == &NextButton ? 1 : -1;
+    // The release that clicked is still walking this list's children: turn the page after it.
+    const auto turn = [this, direction] { SwitchPage(direction); };
+    if (TopLevelContainerControl* top = GetTopLevel())
+        top->AfterDispatch(turn);
+    else
+        turn();
 }
 
 void ListView::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {

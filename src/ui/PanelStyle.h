@@ -9,8 +9,6 @@ inline constexpr int32_t kPause = 60;
 inline constexpr int32_t kGameComplete = 61;
 inline constexpr int32_t kYesNo = 62;
 
-inline constexpr int32_t kLeftPiece = 25;
-inline constexpr int32_t kRightPiece = 26;
 inline constexpr int32_t kBackToGalleryButton = 36;
 inline constexpr int32_t kCloseButton = 37;
 inline constexpr int32_t kYesButton = 39;

@@ -78,17 +78,10 @@ bool TopLevelContainerControl::HandleWindowMessage(UINT message, WPARAM, LPARAM 
     try {
         switch (message) {
         case WM_LBUTTONDOWN:
-            OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            break;
         case WM_LBUTTONUP:
-            OnMouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        case WM_MOUSEMOVE:
+            DispatchMouse(message, lParam);
             break;
-        case WM_MOUSEMOVE: {
-            // The position now, not the queued one: a drag follows the pointer as it is.
-            const POINT p = Util::GetCursorPositionPOINT(GetWindowHandle());
-            OnMouseMove(p.x, p.y);
-            break;
-        }
         case WM_PAINT:
             PaintWindow();
             break;
@@ -102,6 +95,43 @@ bool TopLevelContainerControl::HandleWindowMessage(UINT message, WPARAM, LPARAM 
         result = 0;
     }
     return true;
+}
+
+void TopLevelContainerControl::DispatchMouse(UINT message, LPARAM lParam) {
+    {
+        struct DepthScope {
+            int& depth;
+            explicit DepthScope(int& depth) : depth(depth) { ++depth; }
+            ~DepthScope() { --depth; }
+        } scope(dispatchDepth);
+        switch (message) {
+        case WM_LBUTTONDOWN:
+            OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            break;
+        case WM_LBUTTONUP:
+            OnMouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            break;
+        default: {
+            // The position now, not the queued one: a drag follows the pointer as it is.
+            const POINT p = Util::GetCursorPositionPOINT(GetWindowHandle());
+            OnMouseMove(p.x, p.y);
+            break;
+        }
+        }
+    }
+    if (dispatchDepth > 0)
+        return;   // a modal panel's loop inside an outer dispatch: the outer one runs them
+    std::vector<std::function<void()>> actions;
+    actions.swap(deferred);
+    for (const std::function<void()>& action : actions)
+        action();
+}
+
+void TopLevelContainerControl::AfterDispatch(std::function<void()> action) {
+    if (dispatchDepth == 0)
+        action();
+    else
+        deferred.push_back(std::move(action));
 }
 
 void TopLevelContainerControl::PaintWindow() {

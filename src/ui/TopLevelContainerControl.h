@@ -2,6 +2,9 @@
 // The root of one window's control tree: turns the window's messages into tree calls and paints
 // the tree through the shared off-screen buffer.
 
+#include <functional>
+#include <vector>
+
 #include "platform/WinTypes.h"
 #include "ui/ContainerControl.h"
 
@@ -31,7 +34,16 @@ public:
     // new.
     void PaintToDevice(HDC dc, int x, int y, int w, int h);
 
+    // Runs the action once the mouse dispatch in progress has ended, or at once when none is
+    // running: a control that rebuilds its own children (a list view turning its page) must not
+    // change a list that the dispatch is still walking.
+    void AfterDispatch(std::function<void()> action);
+
 private:
+    void DispatchMouse(UINT message, LPARAM lParam);
     void PaintWindow();
     Gdiplus::Rect ClientRect();
+
+    int dispatchDepth = 0;
+    std::vector<std::function<void()>> deferred;
 };

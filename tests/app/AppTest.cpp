@@ -9,10 +9,13 @@
 #include "app/App.h"
 #include "app/FormMain.h"
 #include "app/ProcessEntry.h"
+#include "geometry/TestPicture.h"
 #include "platform/Headless.h"
 #include "platform/MessageLoop.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "play/Board.h"
+#include "ui/SharedDrawing.h"
 
 namespace {
 
@@ -40,19 +43,24 @@ protected:
         return rect;
     }
 
-    static std::vector<PageWindow*> Pages(FormMain& form) {
+    // The gallery puts a picture into the board before a game can start.
+    static void ChoosePicture() {
+        Board::Current()->picture.Reset(TestPicture::NewBitmap(400, 300));
+    }
+
+    static std::vector<ControlHostWindow*> Pages(FormMain& form) {
         return {&form.view.pageStart, &form.view.pageGameStart, &form.view.pageGame};
     }
 
     static std::vector<bool> Visible(FormMain& form) {
         std::vector<bool> visible;
-        for (PageWindow* page : Pages(form))
+        for (ControlHostWindow* page : Pages(form))
             visible.push_back(IsWindowVisible(*page));
         return visible;
     }
 
     static void ExpectPagesSized(FormMain& form, int width, int height) {
-        for (PageWindow* page : Pages(form)) {
+        for (ControlHostWindow* page : Pages(form)) {
             EXPECT_EQ(Client(*page).right, width);
             EXPECT_EQ(Client(*page).bottom, height);
         }
@@ -76,8 +84,8 @@ TEST_F(AppTest, StartupOpensTheMaximisedMainWindowWithTheGalleryShown) {
     ExpectPagesSized(form, Headless::kScreenWidth, Headless::kScreenHeight);
     EXPECT_EQ(Visible(form), (std::vector<bool>{true, false, false}));
     // The gallery page paints itself in the page colour.
-    EXPECT_EQ(Headless::ReadPixel(form.view.pageStart, 0, 0), PageWindow::kPageColour);
-    EXPECT_EQ(Headless::ReadPixel(form.view.pageStart, 1919, 1079), PageWindow::kPageColour);
+    EXPECT_EQ(Headless::ReadPixel(form.view.pageStart, 0, 0), kPageBackground);
+    EXPECT_EQ(Headless::ReadPixel(form.view.pageStart, 1919, 1079), kPageBackground);
 }
 
 TEST_F(AppTest, PagesFollowTheFrameHiddenOnesTooButNotWhileMinimised) {
@@ -98,6 +106,7 @@ TEST_F(AppTest, PagesFollowTheFrameHiddenOnesTooButNotWhileMinimised) {
 
 TEST_F(AppTest, NavigationShowsOnePageUnderTheWaitCursorAndRestoresTheCursor) {
     FormMain& form = Start();
+    ChoosePicture();
     struct Step {
         void (*show)();
         std::vector<bool> visible;
@@ -114,20 +123,33 @@ TEST_F(AppTest, NavigationShowsOnePageUnderTheWaitCursorAndRestoresTheCursor) {
         EXPECT_EQ(Headless::CurrentCursor(), SystemCursor::Arrow);
     }
     Pump();
-    EXPECT_EQ(Headless::ReadPixel(form.view.pageGame, 5, 5), PageWindow::kPageColour);
+    EXPECT_EQ(Headless::ReadPixel(form.view.pageGame, 5, 5), kPageBackground);
 }
 
 TEST_F(AppTest, LosingTheActivationReachesOnlyTheVisiblePage) {
     FormMain& form = Start();
+    ChoosePicture();
+    Board& board = *Board::Current();
+    // A piece held on the hidden play page is left alone while the gallery is shown.
     FormMain::ShowPageGame();
-    Headless::InjectActivateApp(false);
-    Headless::InjectActivateApp(true);   // regaining it calls nothing
     FormMain::ShowPageStart();
+    const Gdiplus::Rect box = board.groups.front()->BoardBox();
+    for (int y = box.Y; y < box.GetBottom() && !board.dragged; ++y)
+        for (int x = box.X; x < box.GetRight() && !board.dragged; ++x)
+            board.Pick(x, y);
+    ASSERT_NE(board.dragged, nullptr);
     Headless::InjectActivateApp(false);
+    EXPECT_NE(board.dragged, nullptr);
+    EXPECT_EQ(board.clock, ClockState::Running);
 
-    EXPECT_EQ(form.view.pageGame.DeactivateCalls(), 1);
-    EXPECT_EQ(form.view.pageStart.DeactivateCalls(), 1);
-    EXPECT_EQ(form.view.pageGameStart.DeactivateCalls(), 0);
+    // Shown, the play page drops it and stops the clock; regaining the activation does nothing.
+    ShowWindow(form.view.pageStart, SW_HIDE);
+    ShowWindow(form.view.pageGame, SW_SHOW);
+    Headless::InjectActivateApp(false);
+    EXPECT_EQ(board.dragged, nullptr);
+    EXPECT_EQ(board.clock, ClockState::Stopped);
+    Headless::InjectActivateApp(true);
+    EXPECT_EQ(board.clock, ClockState::Stopped);
 }
 
 TEST_F(AppTest, ClosingTheFrameEndsTheLoopWithExitCode1) {
@@ -156,18 +178,32 @@ TEST_F(AppTest, TheProcessEntryReturnsTheQuitCodeOr0WhenAnExceptionLeavesTheLoop
     EXPECT_EQ(RunGame(), 7);
     EXPECT_EQ(GetMessageLoop(), nullptr);
 
-    // With nothing left to happen the headless queue throws instead of waiting for ever.
+    // With nothing left to happen the headless queue throws instead of waiting for ever; the
+    // play page's clock timer is the only thing that could still happen, so it goes first.
+    struct TimerStopper : WindowImpl {
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message != WM_APP)
+                return WindowImpl::WindowProc(message, wParam, lParam);
+            KillTimer(FormMain::Instance->view.pageGame, PageGame::kClockTimer);
+            return 0;
+        }
+    } stopper;
+    stopper.Create(nullptr, RECT{0, 0, 1, 1}, "", WS_POPUP);
+    PostMessage(stopper, WM_APP, 0, 0);
     EXPECT_EQ(RunGame(), 0);
     EXPECT_EQ(GetMessageLoop(), nullptr);
 }
 
-// A page whose handler fails for one message.
-class FailingPage : public PageWindow {
+// A page whose own handling fails for one message.
+class FailingPage : public ControlHostWindow {
+public:
+    FailingPage() : ControlHostWindow(18) {}
+
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    bool HandleOwnMessage(UINT message, WPARAM, LPARAM, LRESULT&) override {
         if (message == WM_USER)
             throw std::runtime_error("page failure");
-        return PageWindow::HandleMessage(message, wParam, lParam);
+        return false;
     }
 };
 

@@ -36,3 +36,14 @@ inline void Join(Board& board, std::initializer_list<size_t> indices) {
         return std::find(joined.begin(), joined.end(), g.get()) != joined.end();
     });
 }
+
+// The position in the drawing order of the group that holds the piece.
+inline size_t GroupIndex(const Board& board, size_t pieceIndex) {
+    const Piece* piece = board.pieces.at(pieceIndex).get();
+    for (size_t i = 0; i < board.groups.size(); ++i) {
+        const auto& pieces = board.groups[i]->pieces;
+        if (std::find(pieces.begin(), pieces.end(), piece) != pieces.end())
+            return i;
+    }
+    return board.groups.size();
+}

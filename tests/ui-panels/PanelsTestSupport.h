@@ -71,16 +71,16 @@ public:
     }
     void Start() { PostMessage(Handle(), kRunStep, 0, 0); }
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == kRunStep) {
-            if (next < script.size()) {
-                script[next++]();
-                if (next < script.size())
-                    Start();
-            }
-            return 0;
+    bool HandleOwnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
+        if (message != kRunStep)
+            return false;
+        if (next < script.size()) {
+            script[next++]();
+            if (next < script.size())
+                Start();
         }
-        return ControlHostWindow::WindowProc(message, wParam, lParam);
+        result = 0;
+        return true;
     }
 
     struct Notification {

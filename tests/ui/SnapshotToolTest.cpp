@@ -33,6 +33,7 @@ TEST(SnapshotTool, WritesEveryScene) {
     const Case cases[] = {
         {"toolkit", 900, 300}, {"listview", 930, 630},
         {"pause", 1024, 768},  {"yesno", 1024, 768}, {"complete", 1024, 768},
+        {"play", 1280, 800},   {"play-solved", 1280, 800},
     };
     UiTest::TempFolder folder;
     for (const Case& c : cases) {

@@ -1,5 +1,6 @@
 #include "PanelScenes.h"
 
+#include "PhotographedPanel.h"
 #include "ScenePage.h"
 #include "foundation/Util.h"
 #include "gfx/Bitmap.h"
@@ -49,63 +50,6 @@ private:
     ListView list{&page};
 };
 
-// A picture drawn unscaled at the control's corner.
-class Picture : public Control {
-public:
-    explicit Picture(ContainerControl* parent) : Control(0, parent) {}
-    void Paint(Gdiplus::Graphics& g, int, int, int, int) override {
-        if (image)
-            g.DrawImage(image.get(), Bounds.X, Bounds.Y);
-    }
-    std::unique_ptr<Gdiplus::Bitmap> image;
-};
-
-// Each window has its own pixels, so the panel over its page is put together from both while
-// the panel is up: the panel draws itself, is photographed over the page, and ends.
-template <class Panel>
-class PhotographedPanel : public Panel {
-public:
-    static constexpr UINT kPhotograph = WM_APP + 20;
-
-    PhotographedPanel(HWND page, Gdiplus::Bitmap& photo) : page(page), photo(photo) {}
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == kPhotograph) {
-            Photograph();
-            this->EndWith(-1);
-            return 0;
-        }
-        const LRESULT result = Panel::WindowProc(message, wParam, lParam);
-        if (message == WM_INITDIALOG)
-            PostMessage(this->Handle(), kPhotograph, 0, 0);
-        return result;
-    }
-
-private:
-    void Photograph() {
-        this->RedrawAll();
-        RECT pageRect, panelRect;
-        GetWindowRect(page, pageRect);
-        GetWindowRect(this->Handle(), panelRect);
-        const int width = static_cast<int>(photo.GetWidth());
-        const int height = static_cast<int>(photo.GetHeight());
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                const int sx = pageRect.left + x, sy = pageRect.top + y;
-                const bool onPanel = sx >= panelRect.left && sx < panelRect.right &&
-                                     sy >= panelRect.top && sy < panelRect.bottom;
-                const uint32_t argb =
-                    onPanel ? Headless::ReadPixel(this->Handle(), sx - panelRect.left,
-                                                  sy - panelRect.top)
-                            : Headless::ReadPixel(page, x, y);
-                photo.SetPixel(x, y, Gdiplus::Color(argb));
-            }
-    }
-
-    HWND page;
-    Gdiplus::Bitmap& photo;
-};
-
 // The panel shown modally over a 1024 x 768 page; the page then shows the photograph of the
 // two, which is what the tool captures.
 template <class Panel>
@@ -115,16 +59,7 @@ public:
         const HWND window = page.Open(kWidth, kHeight);
         if (!window)
             return nullptr;
-        UpdateWindow(window);
-        auto photo = std::make_unique<Gdiplus::Bitmap>(kWidth, kHeight);
-        {
-            PhotographedPanel<Panel> panel(window, *photo);
-            panel.ShowModal(window);
-        }
-        picture.image = std::move(photo);
-        picture.Width = kWidth;
-        picture.Height = kHeight;
-        page.Children.push_back(&picture);
+        ShowPanelPhotographed<Panel>(page, picture);
         page.Layout();
         return window;
     }

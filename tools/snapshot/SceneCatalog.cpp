@@ -1,6 +1,7 @@
 #include "SceneCatalog.h"
 
 #include "PanelScenes.h"
+#include "PlayScenes.h"
 #include "ToolkitScene.h"
 
 const std::vector<SceneEntry>& SceneCatalog() {
@@ -12,6 +13,9 @@ const std::vector<SceneEntry>& SceneCatalog() {
         {"pause", "1024 x 768: the pause panel over a page", MakePauseScene},
         {"yesno", "1024 x 768: the back-to-gallery confirmation over a page", MakeYesNoScene},
         {"complete", "1024 x 768: the completion panel over a page", MakeCompleteScene},
+        {"play", "1280 x 800: the play page with a sample picture just scattered", MakePlayScene},
+        {"play-solved", "1280 x 800: the same puzzle assembled, the completion panel up",
+         MakePlaySolvedScene},
     };
     return catalog;
 }

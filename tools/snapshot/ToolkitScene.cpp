@@ -3,6 +3,7 @@
 #include "ScenePage.h"
 #include "gfx/Graphics.h"
 #include "ui/Button.h"
+#include "ui/CommandStrip.h"
 #include "ui/Label.h"
 #include "ui/MultiStateButton.h"
 #include "ui/Slider.h"
@@ -44,30 +45,19 @@ private:
         wide.Text = "Back to Gallery";
         pause.Text = "Pause";
         clock.Text = "03:25";
-        Control* pieces[] = {&flatLeft, &shuffle, &joint1, &filter, &joint2, &wide,
-                             &joint3,   &pause,   &joint4, &clock,  &flatRight};
-        int left = 5;
-        for (Control* piece : pieces) {
-            piece->Left = left;
-            piece->Bottom = 5;
-            left += piece->GetWidth();
-            page.Children.push_back(piece);
-        }
+        PlaceInRow({&flatLeft, &shuffle, &joint1, &filter, &joint2, &wide, &joint3, &pause,
+                    &joint4, &clock, &flatRight},
+                   5, 5);
+        page.Children.insert(page.Children.end(),
+                             {&flatLeft, &shuffle, &joint1, &filter, &joint2, &wide, &joint3,
+                              &pause, &joint4, &clock, &flatRight});
     }
 
     // A single command between its two caps, placed right of the strip.
     void BuildCommand() {
-        more.Text = "More Puzzles";
-        const int c = 300;
-        const int wl = capLeft.GetWidth(), wb = more.GetWidth(), wr = capRight.GetWidth();
-        for (Control* piece : {static_cast<Control*>(&more), static_cast<Control*>(&capLeft),
-                               static_cast<Control*>(&capRight)}) {
-            piece->Bottom = 5;
-            page.Children.push_back(piece);
-        }
-        more.HorizontalCenter = c;
-        capLeft.HorizontalCenter = c - wb / 2 - wl / 2;
-        capRight.HorizontalCenter = c + wb / 2 + wr / 2;
+        more.Place(300, 5);
+        page.Children.insert(page.Children.end(),
+                             {&more.button, &more.leftPiece, &more.rightPiece});
     }
 
     void BuildCategories() {
@@ -126,8 +116,7 @@ private:
     MultiStateButton filter{5, &page};
     Label clock{50, &page};
 
-    Label capLeft{25, &page}, capRight{26, &page};
-    Button more{10, &page};
+    CommandStrip more{10, "More Puzzles", &page};
 
     MultiStateButton landscapes{4, &page}, mosaics{4, &page};
 

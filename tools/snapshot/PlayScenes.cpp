@@ -1,0 +1,120 @@
+#include "PlayScenes.h"
+
+#include <algorithm>
+
+#include "PhotographedPanel.h"
+#include "foundation/Util.h"
+#include "geometry/ClassicCut.h"
+#include "library/Category.h"
+#include "library/Pack.h"
+#include "library/Puzzle.h"
+#include "pages/PageGame.h"
+#include "play/Board.h"
+#include "play/PlayPicture.h"
+#include "ui/DialogGameComplete.h"
+
+namespace {
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 800;
+constexpr int kLongSide = 7;
+
+// The scenes lead nowhere.
+struct StayingNavigator : PageNavigator {
+    void ShowPageStart() override {}
+    void ShowPageGameStart() override {}
+    void ShowPageGame() override {}
+    void RequestClose() override {}
+};
+
+// The first picture of the first category of the sample library beside the tool.
+std::string SamplePicture() {
+    const std::string folder = Util::GetModulePath();
+    Category::ScanCategories(folder);
+    Pack::ScanPacks(folder);
+    Puzzle::ReadAllPuzzles(folder + "Puzzles/");
+    for (const auto& category : CategoryList())
+        if (!category->puzzles.empty())
+            return category->puzzles.front()->picturePath;
+    return std::string();
+}
+
+// Puts every piece in its place with the board's own operations, row by row from the first
+// piece, which goes to the middle of the board.
+void Assemble(Board& board, const Gdiplus::Rect& boardRect) {
+    const auto centre = [](const Piece& piece) {
+        int32_t x = 0, y = 0;
+        for (const GridVertex& v : piece.vertices)
+            x += v.x, y += v.y;
+        return Gdiplus::Point(x / 4, y / 4);
+    };
+    const auto groupOf = [&](const Piece* piece) {
+        return std::find_if(board.groups.begin(), board.groups.end(), [&](const auto& group) {
+            return std::find(group->pieces.begin(), group->pieces.end(), piece) !=
+                   group->pieces.end();
+        });
+    };
+    const int32_t width = static_cast<int32_t>(board.picture->GetWidth());
+    const int32_t height = static_cast<int32_t>(board.picture->GetHeight());
+    const Gdiplus::Point home(boardRect.X + (boardRect.Width - width) / 2,
+                              boardRect.Y + (boardRect.Height - height) / 2);
+    const Piece* first = board.pieces.front().get();
+    for (const auto& piece : board.pieces) {
+        auto group = groupOf(piece.get());
+        const PieceGroup* anchor = groupOf(first)->get();
+        if (piece.get() != first && group->get() == anchor)
+            continue;
+        // On top, so that the press at its centre reaches it.
+        std::rotate(group, std::next(group), board.groups.end());
+        const PieceGroup& moving = *board.groups.back();
+        const Gdiplus::Point at = centre(*piece);
+        const int32_t x = at.X + moving.offsetX, y = at.Y + moving.offsetY;
+        const int32_t targetX = piece.get() == first ? home.X : anchor->offsetX;
+        const int32_t targetY = piece.get() == first ? home.Y : anchor->offsetY;
+        if (!board.Pick(x, y))
+            continue;
+        board.DragTo(x + targetX - moving.offsetX, y + targetY - moving.offsetY, boardRect);
+        board.Drop();
+    }
+}
+
+class PlayScene : public Scene {
+public:
+    explicit PlayScene(bool solved) : solved(solved) {}
+    ~PlayScene() override {
+        page.DestroyWindow();
+        Board::DestroyCurrent();
+    }
+
+    HWND Open() override {
+        Board& board = Board::CreateCurrent();
+        board.cut.Reset(new ClassicCut(&board));
+        board.cut->longSideCount = kLongSide;
+        std::unique_ptr<Gdiplus::Bitmap> picture = MakePlayPicture(SamplePicture(), kWidth, kHeight);
+        if (!picture)
+            return nullptr;
+        board.picture.Reset(picture.release());
+        page.Create(nullptr, RECT{0, 0, kWidth, kHeight}, "play", WS_POPUP);
+        if (!page.Handle())
+            return nullptr;
+        page.StartGame();
+        ShowWindow(page, SW_SHOW);
+        if (solved) {
+            Assemble(board, page.BoardRect());
+            ShowPanelPhotographed<DialogGameComplete>(page, photo);
+            page.Layout();
+        }
+        return page.Handle();
+    }
+
+private:
+    bool solved;
+    StayingNavigator navigator;
+    PageGame page{navigator};
+    Picture photo{&page};
+};
+
+}  // namespace
+
+std::unique_ptr<Scene> MakePlayScene() { return std::make_unique<PlayScene>(false); }
+std::unique_ptr<Scene> MakePlaySolvedScene() { return std::make_unique<PlayScene>(true); }

@@ -1,0 +1,10 @@
+#pragma once
+// The play page on a 1280 x 800 window with a sample picture cut 7 along its long side: just
+// scattered, and assembled with the completion panel up.
+
+#include <memory>
+
+#include "Scene.h"
+
+std::unique_ptr<Scene> MakePlayScene();
+std::unique_ptr<Scene> MakePlaySolvedScene();
