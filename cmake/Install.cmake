@@ -33,11 +33,11 @@ install(DIRECTORY ${TESSIVA_DIST_DIR}/ DESTINATION ${TESSIVA_PROGRAM_FOLDER}
 
 # The links on the path, made once here and installed as links.
 set(links tessiva=Tessiva packsweep=Packsweep tessiva-pack=tessiva-pack tessiva-cut=tessiva-cut)
+file(MAKE_DIRECTORY ${install_build}/bin)
 foreach(pair ${links})
   string(REPLACE "=" ";" pair ${pair})
   list(GET pair 0 link)
   list(GET pair 1 program)
-  file(MAKE_DIRECTORY ${install_build}/bin)
   file(CREATE_LINK ../${TESSIVA_PROGRAM_FOLDER}/${program} ${install_build}/bin/${link} SYMBOLIC)
   install(FILES ${install_build}/bin/${link} DESTINATION bin)
 endforeach()
@@ -77,21 +77,21 @@ add_custom_target(install_changelog ALL DEPENDS ${install_build}/changelog.gz)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/debian/copyright ${install_build}/changelog.gz
   DESTINATION share/doc/tessiva)
 
-# make package: tessiva_<version>_amd64.deb, installing under /usr. The run-time dependencies
-# of the programs come from dpkg-shlibdeps; the fonts (the game's text) and xdg-open (its web
-# pages) are run-time needs that no program links against.
+# make package: tessiva_<version>_amd64.deb, installing under /usr (the links in /usr/games,
+# see DebianGames.cmake). The run-time dependencies of the programs come from dpkg-shlibdeps;
+# the fonts (the game's text) and xdg-open (its web pages) are run-time needs that no program
+# links against.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessiva)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "The Tessiva developers <developers@tessiva.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "jigsaw-puzzle game with a gallery of pictures")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Pick a picture from the gallery, choose how many pieces lie along its longer\n"
   "side, and drag the scattered pieces back together: a dropped group joins every\n"
   "neighbour that lies close to its true place. Comes with a library of pictures,\n"
   "Packsweep to remove puzzle packs, and tools to make packs of your own.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
