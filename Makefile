@@ -32,3 +32,19 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Installing: the program folder goes to $(PREFIX)/lib/tessiva/, links to its programs to
+# $(PREFIX)/bin/, desktop entries, icons and metainfo to $(PREFIX)/share/; DESTDIR is honoured.
+# uninstall, given the same DESTDIR, removes exactly what the last install from this build tree
+# put in place (its manifest); package builds the Debian package $(BUILD_DIR)/tessiva_<version>_amd64.deb.
+PREFIX ?= /usr/local
+.PHONY: install uninstall package
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(BUILD_DIR)/install_manifest.txt -P cmake/Uninstall.cmake
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB

@@ -8,6 +8,8 @@ packages=(
   libgtk-3-dev xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils python3
+  # the Debian package (dpkg-shlibdeps needs file) and the checks of the installed files
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -25,41 +25,7 @@ check() {   # check DESCRIPTION COMMAND...
     fi
 }
 
-# Runs the command until it succeeds, for up to 5 s: the window manager's and the game's work
-# reaches the server a little after the window appears.
-eventually() {
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# The game's window id, waiting up to 10 s for it to be mapped.
-wait_for_window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --class Tessiva_MainForm 2>/dev/null | head -1)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    echo "$id"
-}
-
-# The exit code of a process of ours, waiting up to 10 s; 124 when it did not end.
-wait_for_exit() {
-    local pid=$1
-    for _ in $(seq 100); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            return $?
-        fi
-        sleep 0.1
-    done
-    kill -9 "$pid"
-    wait "$pid"
-    return 124
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
 
 # 1. No display at all: start-up fails silently with 0.
 env -u DISPLAY -u WAYLAND_DISPLAY "$game" >"$out/no-display.txt" 2>&1

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -44,10 +45,14 @@ std::string TinyBitmap(uint8_t blue) {
 
 class PackToolTest : public ::testing::Test {
 protected:
-    Result Run(const std::vector<std::string>& args) {
+    // launcher: a command that runs the tool, such as one that changes the user first.
+    Result Run(const std::vector<std::string>& args, const std::vector<std::string>& launcher = {}) {
         const std::string tool = TESSIVA_DIST_DIR "/tessiva-pack";
-        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
-        for (const std::string& arg : args)
+        std::vector<std::string> command = launcher;
+        command.push_back(tool);
+        command.insert(command.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (const std::string& arg : command)
             argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
         const std::string outPath = scratch.path + "out", errPath = scratch.path + "err";
@@ -57,7 +62,7 @@ protected:
         posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         pid_t child = 0;
         Result result;
-        if (posix_spawn(&child, tool.c_str(), &files, nullptr, argv.data(), environ) == 0) {
+        if (posix_spawnp(&child, argv[0], &files, nullptr, argv.data(), environ) == 0) {
             int status = 0;
             waitpid(child, &status, 0);
             result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -164,7 +169,7 @@ TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
         EXPECT_TRUE(result.err.rfind("tessiva-pack: ", 0) == 0 || result.err.rfind("usage: ", 0) == 0)
             << shown << ": " << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'),
-                  result.err.rfind("usage: ", 0) == 0 ? 4 : 1) << shown << ": " << result.err;
+                  result.err.rfind("usage: ", 0) == 0 ? 5 : 1) << shown << ": " << result.err;
     }
     EXPECT_EQ(Snapshot(), before);
 }
@@ -187,4 +192,46 @@ TEST_F(PackToolTest, DecodeAndEncodeExchangeTheNibblesOfEveryByte) {
     EXPECT_EQ(encoded.out, "\xE4\x16\xD6\x56\xD3");
     const std::string stored = scratch.Write("stored.ctg", encoded.out);
     EXPECT_EQ(Run({"decode", stored}).out, "Name=");
+}
+
+TEST_F(PackToolTest, HelpAndVersionGoToStandardOutput) {
+    const Result help = Run({"help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: ", 0), 0u) << help.out;
+    // The tool names its own program folder, where list reads without a folder.
+    EXPECT_NE(help.out.find(std::filesystem::canonical(TESSIVA_DIST_DIR).string() + "/\n"),
+              std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("sudo tessiva-pack add-pack /usr/lib/tessiva "), std::string::npos);
+    EXPECT_EQ(Run({"--help"}).out, help.out);
+
+    const Result version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tessiva-pack " TESSIVA_VERSION "\n");
+    EXPECT_EQ(Run({"--version", "extra"}).status, 2);
+}
+
+// An installed library belongs to root: a player's add fails, says how to do it instead and
+// leaves the folder as it was.
+TEST_F(PackToolTest, ALibraryTheUserMayNotChangeIsRefusedWithTheWayOut) {
+    std::vector<std::string> player;
+    if (geteuid() == 0) {
+        // Root may change any folder, so the tool runs as an ordinary user (nobody) instead.
+        player = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+        std::filesystem::permissions(library.path, std::filesystem::perms::owner_all |
+                                                       std::filesystem::perms::group_read |
+                                                       std::filesystem::perms::group_exec |
+                                                       std::filesystem::perms::others_read |
+                                                       std::filesystem::perms::others_exec);
+    } else {
+        std::filesystem::permissions(library.path, std::filesystem::perms::owner_read |
+                                                       std::filesystem::perms::owner_exec);
+    }
+    const auto before = Snapshot();
+    const Result result = Run({"add-category", library.path, "3", "Birds"}, player);
+    std::filesystem::permissions(library.path, std::filesystem::perms::owner_all);
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.err.rfind("tessiva-pack: ", 0), 0u) << result.err;
+    EXPECT_NE(result.err.find("an installed library is changed with sudo"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(Snapshot(), before);
 }

@@ -22,6 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
 
 # Our own registry folder, so a game started by another test does not count as running.
 export XDG_RUNTIME_DIR=$work/run
@@ -58,52 +59,8 @@ start() {
   xdotool windowfocus --sync "$main"
 }
 
-# Waits for a visible window of the dialog's process other than the given ones; prints it.
-message_box() {
-  for _ in $(seq 100); do
-    for window in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
-      [[ " $* " == *" $window "* ]] || { echo "$window"; return; }
-    done
-    sleep 0.1
-  done
-  fail "no message box appeared"
-}
-
-# Presses keys in a window; the message boxes are modal, so each gets the focus first.
-keys() {
-  local window=$1
-  shift
-  xdotool windowfocus --sync "$window"
-  xdotool key --clearmodifiers "$@"
-}
-
-# Answers a message box with keys and waits until it has gone.
-answer() {
-  local box=$1
-  keys "$@"
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qx "$box" || return 0
-    sleep 0.1
-  done
-  fail "the message box stayed"
-}
-
 shot() {
   "$helper" screenshot "$shots/$1.png" 0 0 1024 768 || fail "screenshot $1"
-}
-
-# Waits up to 10 s for the dialog to end and sets code to its exit code; one still running then
-# is killed, which shows in its code.
-finish() {
-  local state
-  for _ in $(seq 100); do
-    state=$(cut -d' ' -f3 "/proc/$app/stat" 2>/dev/null || true)
-    [[ -z "$state" || "$state" == Z ]] && break
-    sleep 0.1
-  done
-  kill "$app" 2>/dev/null || true
-  code=0
-  wait "$app" || code=$?
 }
 
 # 0. Without a display there is no dialog: exit code 0, and nothing is touched.

@@ -1,6 +1,7 @@
 // tessiva-cut: cuts a picture as the game would and prints (or draws) the pieces.
 //
 //   tessiva-cut PICTURE N [--json] [--png OUT [--gap G]]
+//   tessiva-cut --version
 //
 // PICTURE becomes the play picture unscaled; N is the number of pieces along its longer side
 // (2 to 25, as on the set-up page). Prints the label, the grid size and every piece's bounds;
@@ -131,6 +132,10 @@ bool WriteAssembled(Board& board, const SquarCut& cut, int gap, const std::strin
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("tessiva-cut " TESSIVA_VERSION "\n");
+        return 0;
+    }
     Options options;
     const std::string problem = ParseArguments(argc, argv, options);
     if (!problem.empty())

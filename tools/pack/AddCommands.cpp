@@ -27,6 +27,13 @@ namespace {
 
 [[noreturn]] void Refuse(const std::string& message) { throw ToolError(ToolError::kBadInput, message); }
 
+// A library the user may not change is most often an installed game's, which belongs to root.
+[[noreturn]] void FailWrite(std::string message, int error) {
+    if (error == EACCES || error == EPERM || error == EROFS)
+        message += " (the folder belongs to another user; an installed library is changed with sudo)";
+    throw ToolError(ToolError::kFailed, message);
+}
+
 void CheckFolder(const std::string& folder) {
     struct stat info {};
     if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
@@ -112,7 +119,7 @@ public:
         if (mkdir(folder.c_str(), 0777) == 0)
             createdFolder = folder;
         else if (errno != EEXIST)
-            throw ToolError(ToolError::kFailed, "cannot create " + folder);
+            FailWrite("cannot create " + folder, errno);
     }
 
     void Write(const std::string& path, const std::string& bytes) {
@@ -154,7 +161,7 @@ void AddCategory(const std::string& folder, int32_t id, const std::string& name)
         LibraryWriter::WritePropertyFile(folder + std::to_string(id) + ".ctg", properties,
                                          LibraryWriter::Existing::Refuse);
     } catch (const std::system_error& e) {
-        throw ToolError(ToolError::kFailed, e.what());
+        FailWrite(e.what(), e.code().value());
     }
 }
 
@@ -197,7 +204,7 @@ void AddPack(const PackRequest& request) {
         // The pack comes last, so it never lists a puzzle whose files are not there yet.
         written.WriteProperties(folder + std::to_string(request.id) + ".pck", packProperties);
     } catch (const std::system_error& e) {
-        throw ToolError(ToolError::kFailed, e.what());
+        FailWrite(e.what(), e.code().value());
     }
     written.Commit();
 }

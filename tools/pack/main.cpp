@@ -20,7 +20,26 @@ constexpr char kUsage[] =
     "usage: tessiva-pack list [--json] [FOLDER]\n"
     "       tessiva-pack decode FILE | encode FILE\n"
     "       tessiva-pack add-category FOLDER ID NAME\n"
-    "       tessiva-pack add-pack FOLDER --id ID --name NAME --category ID PICTURE...\n";
+    "       tessiva-pack add-pack FOLDER --id ID --name NAME --category ID PICTURE...\n"
+    "       tessiva-pack help | --version\n";
+
+// The rest of `help`: where a library lives, and how a player adds to an installed one. The
+// tool's own program folder goes between the two parts.
+constexpr char kHelpFolder[] =
+    "\n"
+    "FOLDER is a program folder: the folder that holds the game with its category files\n"
+    "(*.ctg), pack files (*.pck) and Puzzles/. The game reads only that folder, so a pack\n"
+    "added there is in its gallery at the next start. list without FOLDER reads this tool's\n"
+    "own program folder: ";
+constexpr char kHelpInstalled[] =
+    "\n\n"
+    "An installed game's program folder is /usr/lib/tessiva (or PREFIX/lib/tessiva after\n"
+    "make install). It belongs to root, so packs are added there with sudo, for every user:\n"
+    "  sudo tessiva-pack add-category /usr/lib/tessiva 10 \"Harbours\"\n"
+    "  sudo tessiva-pack add-pack /usr/lib/tessiva --id 10 --name \"Harbours at Dusk\" \\\n"
+    "      --category 10 ~/Pictures/harbour*.jpg\n"
+    "Packsweep deletes only what its user may delete: started by a player it removes nothing\n"
+    "from an installed library and reports errors; started as root it removes packs there.\n";
 
 struct UsageError {};
 
@@ -105,12 +124,32 @@ int AddPack(const std::vector<std::string>& args) {
     return 0;
 }
 
+int Help(const std::vector<std::string>& args) {
+    if (!args.empty())
+        throw UsageError{};
+    std::cout << kUsage;
+    std::string folder = "(unknown)";
+    try {
+        folder = Util::GetModulePath();
+    } catch (const ApplicationException&) {
+        // The help is still worth showing without the tool's own folder.
+    }
+    std::cout << kHelpFolder << folder << kHelpInstalled;
+    return std::cout.flush() ? 0 : ToolError::kFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
     const std::string command = argc >= 2 ? argv[1] : "";
     try {
+        if (command == "--version" && args.empty()) {
+            std::cout << "tessiva-pack " TESSIVA_VERSION "\n";
+            return 0;
+        }
+        if (command == "help" || command == "--help")
+            return Help(args);
         if (command == "list")
             return List(args);
         if (command == "decode" || command == "encode")

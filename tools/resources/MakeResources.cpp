@@ -1,16 +1,21 @@
 // Makes the embedded resources: the fit sound (a synthesised short wooden click, a complete
 // WAVE file) and the window icon (a puzzle piece drawn with cairo), and a C++ file with their
-// bytes. Usage: make_resources <output folder>
+// bytes; or the desktop icons, the same drawing at the sizes of the icon theme and as SVG.
+// Usage: make_resources <output folder>
+//        make_resources --desktop-icons <icon theme folder>
 
+#include <cairo-svg.h>
 #include <cairo.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -108,14 +113,12 @@ cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned in
     return CAIRO_STATUS_SUCCESS;
 }
 
-// A purple jigsaw piece with tabs out at the top and right and holes at the bottom and left.
-Bytes Icon() {
-    constexpr int kSize = 64;
-    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kSize, kSize), cairo_surface_destroy);
-    std::unique_ptr<cairo_t, decltype(&cairo_destroy)> context(cairo_create(surface.get()),
-                                                              cairo_destroy);
-    cairo_t* cr = context.get();
+// A purple jigsaw piece with tabs out at the top and right and holes at the bottom and left,
+// drawn in a 64 x 64 box; callers scale the context for other sizes, so every size and the SVG
+// come from this one drawing.
+constexpr int kIconBox = 64;
+
+void DrawIcon(cairo_t* cr) {
     const double left = 8, top = 18, right = 46, bottom = 56;
     cairo_move_to(cr, left, top);
     Edge(cr, left, top, right, top, +1);          // top: tab up
@@ -125,7 +128,7 @@ Bytes Icon() {
     cairo_close_path(cr);
 
     std::unique_ptr<cairo_pattern_t, decltype(&cairo_pattern_destroy)> gradient(
-        cairo_pattern_create_linear(0, 0, kSize, kSize), cairo_pattern_destroy);
+        cairo_pattern_create_linear(0, 0, kIconBox, kIconBox), cairo_pattern_destroy);
     cairo_pattern_add_color_stop_rgb(gradient.get(), 0.0, 0xB0 / 255.0, 0x98 / 255.0, 0xEC / 255.0);
     cairo_pattern_add_color_stop_rgb(gradient.get(), 1.0, 0x56 / 255.0, 0x36 / 255.0, 0xA6 / 255.0);
     cairo_set_source(cr, gradient.get());
@@ -134,10 +137,43 @@ Bytes Icon() {
     cairo_set_line_width(cr, 2.5);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(cr);
+}
 
+using SurfaceHolder = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
+using ContextHolder = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
+
+// The icon as a PNG of size x size pixels; empty when cairo fails.
+Bytes IconPng(int size) {
+    SurfaceHolder surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size),
+                          cairo_surface_destroy);
+    ContextHolder context(cairo_create(surface.get()), cairo_destroy);
+    cairo_scale(context.get(), static_cast<double>(size) / kIconBox,
+                static_cast<double>(size) / kIconBox);
+    DrawIcon(context.get());
     Bytes png;
-    cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &png);
+    if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &png) != CAIRO_STATUS_SUCCESS)
+        return {};
     return png;
+}
+
+// The icon as a scalable SVG document in user units (no physical size).
+Bytes IconSvg() {
+    Bytes svg;
+    {
+        SurfaceHolder surface(cairo_svg_surface_create_for_stream(AppendBytes, &svg, kIconBox, kIconBox),
+                              cairo_surface_destroy);
+        cairo_svg_surface_set_document_unit(surface.get(), CAIRO_SVG_UNIT_USER);
+        ContextHolder context(cairo_create(surface.get()), cairo_destroy);
+        DrawIcon(context.get());
+        if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS)
+            return {};
+        context.reset();
+        cairo_surface_finish(surface.get());   // the document is complete only once finished
+        if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+            return {};
+    }
+    return svg;
 }
 
 bool WriteFile(const std::string& path, const Bytes& bytes) {
@@ -158,16 +194,39 @@ std::string ByteArray(const std::string& name, const Bytes& bytes) {
     return text + "\n};\n";
 }
 
+// Writes the icon theme's files under folder: <size>x<size>/apps/tessiva.png for each size and
+// scalable/apps/tessiva.svg.
+int WriteDesktopIcons(const std::string& folder) {
+    std::vector<std::pair<std::string, Bytes>> files;
+    for (int size : {48, 64, 128, 256})
+        files.emplace_back(std::to_string(size) + "x" + std::to_string(size), IconPng(size));
+    files.emplace_back("scalable", IconSvg());
+    for (const auto& [subfolder, bytes] : files) {
+        const std::filesystem::path apps = std::filesystem::path(folder) / subfolder / "apps";
+        std::error_code error;
+        std::filesystem::create_directories(apps, error);
+        const std::string name = subfolder == "scalable" ? "tessiva.svg" : "tessiva.png";
+        if (bytes.empty() || error || !WriteFile((apps / name).string(), bytes)) {
+            std::fprintf(stderr, "make_resources: cannot write %s\n", (apps / name).c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--desktop-icons")
+        return WriteDesktopIcons(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: make_resources <output folder>\n");
+        std::fprintf(stderr, "usage: make_resources <output folder>\n"
+                             "       make_resources --desktop-icons <icon theme folder>\n");
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
     const Bytes sound = FitSound();
-    const Bytes icon = Icon();
+    const Bytes icon = IconPng(kIconBox);
     if (icon.empty() || !WriteFile(folder + "A_FIT.wav", sound) ||
         !WriteFile(folder + "ICON_128.png", icon)) {
         std::fprintf(stderr, "make_resources: cannot write into %s\n", folder.c_str());
