@@ -10,6 +10,7 @@
 #include "app/FormMain.h"
 #include "app/ProcessEntry.h"
 #include "geometry/TestPicture.h"
+#include "pages/PlayTestSupport.h"
 #include "platform/Headless.h"
 #include "platform/MessageLoop.h"
 #include "platform/Messages.h"
@@ -44,8 +45,30 @@ protected:
     }
 
     // The gallery puts a picture into the board before a game can start.
-    static void ChoosePicture() {
+    static void ChoosePicture() { ChoosePictureAndCut(7); }
+    static void ChoosePictureAndCut(int longSide) {
         Board::Current()->picture.Reset(TestPicture::NewBitmap(400, 300));
+        Board::Current()->cut->longSideCount = longSide;
+    }
+
+    // A 2 x 2 game on the play page with every piece but the last joined; the last lies 10
+    // pixels from its place, on top. Returns a screen point on it (the maximised frame's client
+    // area starts at the screen's corner).
+    static POINT StartNearlySolvedGame() {
+        ChoosePictureAndCut(2);
+        FormMain::ShowPageGame();
+        Board& board = *Board::Current();
+        PieceGroup& whole = *board.groups.front();
+        for (size_t i = 1; i + 1 < board.pieces.size(); ++i)
+            whole.AddPiece(board.pieces[i].get());
+        board.groups.erase(board.groups.begin() + 1, board.groups.end() - 1);
+        PieceGroup& last = *board.groups.back();
+        last.offsetX = whole.offsetX + 10;
+        last.offsetY = whole.offsetY + 10;
+        int32_t x = 0, y = 0;
+        for (const GridVertex& v : last.pieces[0]->vertices)
+            x += v.x, y += v.y;
+        return {x / 4 + last.offsetX, y / 4 + last.offsetY};
     }
 
     static std::vector<ControlHostWindow*> Pages(FormMain& form) {
@@ -150,6 +173,52 @@ TEST_F(AppTest, LosingTheActivationReachesOnlyTheVisiblePage) {
     EXPECT_EQ(board.clock, ClockState::Stopped);
     Headless::InjectActivateApp(true);
     EXPECT_EQ(board.clock, ClockState::Stopped);
+}
+
+TEST_F(AppTest, TheLastJoinOffersTheGalleryOnceAndBackToGalleryShowsIt) {
+    FormMain& form = Start();
+    const POINT at = StartNearlySolvedGame();
+    PlayTest::Stepper stepper;
+    int panels = 0;
+    Headless::InjectMouse(WM_LBUTTONDOWN, at);
+    Headless::InjectMouse(WM_LBUTTONUP, at);
+    stepper.Post([&] {
+        if (Dialog* panel = PlayTest::PanelUp()) {
+            ++panels;
+            PlayTest::ClickChild(*panel, 0);   // "Back to Gallery"
+        }
+    });
+    Pump();
+    EXPECT_TRUE(Board::Current()->IsSolved());
+    EXPECT_EQ(panels, 1);
+    EXPECT_EQ(Visible(form), (std::vector<bool>{true, false, false}));
+}
+
+TEST_F(AppTest, AFailureWhileTheCompletionPanelIsUpEndsOnlyThatMessage) {
+    FormMain& form = Start();
+    const POINT at = StartNearlySolvedGame();
+    Headless::InjectMouse(WM_LBUTTONDOWN, at);
+    Pump();
+    ASSERT_NE(Board::Current()->dragged, nullptr);
+    // Switching away drops the piece, which finishes the puzzle; inside the completion
+    // panel's loop a handler fails.
+    struct Failing : WindowImpl {
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_APP)
+                throw std::runtime_error("failure inside the panel");
+            return WindowImpl::WindowProc(message, wParam, lParam);
+        }
+    } failing;
+    failing.Create(nullptr, RECT{0, 0, 1, 1}, "", WS_POPUP);
+    PostMessage(failing, WM_APP, 0, 0);
+    Headless::InjectActivateApp(false);
+    EXPECT_TRUE(Board::Current()->IsSolved());
+    EXPECT_EQ(PlayTest::PanelUp(), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(form));
+    // The game goes on and still ends with its normal exit code.
+    FormMain::RequestClose();
+    MessageLoop loop;
+    EXPECT_EQ(loop.Run(), 1);
 }
 
 TEST_F(AppTest, ClosingTheFrameEndsTheLoopWithExitCode1) {

@@ -11,6 +11,7 @@
 #include "platform/Paint.h"
 #include "ui/Button.h"
 #include "ui/GraphicsBuffer.h"
+#include "ui/TopLevelContainerControl.h"
 
 namespace {
 
@@ -87,6 +88,36 @@ TEST_F(ControlTree, MouseMovesReachEveryChildWithThePointerWhereverItIs) {
         EXPECT_EQ(block->moves[0].x, -60);
         EXPECT_EQ(block->moves[0].y, -30);
     }
+}
+
+// A control that rebuilds its parent's children when a move reaches it, as a list view turns
+// its page from inside a dispatch.
+class Rebuilder : public UiTest::ColorBlock {
+public:
+    using ColorBlock::ColorBlock;
+    bool OnMouseMove(int x, int y) override {
+        ColorBlock::OnMouseMove(x, y);
+        GetTopLevel()->AfterDispatch([this] { Parent->Children = replacement; });
+        return false;
+    }
+    std::vector<Control*> replacement;
+};
+
+TEST_F(ControlTree, ATreeChangedDuringADispatchChangesOnceTheDispatchHasEnded) {
+    HostWindow host;
+    Rebuilder first(&host, kRed);
+    ColorBlock second(&host, kGreen), third(&host, kBlue);
+    first.replacement = {&third};
+    host.Children = {&first, &second};
+    host.Open(200, 100);
+    host.Send(WM_MOUSEMOVE);
+    // The sibling after the rebuilding control still saw the move; then the new list stood.
+    EXPECT_EQ(second.moves.size(), 1u);
+    EXPECT_EQ(third.moves.size(), 0u);
+    EXPECT_EQ(host.Children, std::vector<Control*>{&third});
+    // Outside a dispatch the change is made at once.
+    host.AfterDispatch([&] { host.Children.clear(); });
+    EXPECT_TRUE(host.Children.empty());
 }
 
 TEST_F(ControlTree, NotificationsTravelThroughContainersToTheTopLevel) {
