@@ -120,12 +120,8 @@ private:
     std::vector<POINT> scattered;   // each piece's offset after the first scatter, in piece order
 };
 
-// One WM_MOUSEMOVE while a single piece is held: union of its old and new box repainted.
-void BM_DragStepSinglePiece(benchmark::State& state) {
-    PlatformSession session("bench");
-    PlayPage page;
-    const PieceGroup& group = *page.board().groups.back();
-    const POINT at = PlayPage::CentreOf(*group.pieces[0], group);
+// Holds the group under `at` and times one WM_MOUSEMOVE per iteration, back and forth.
+void TimeDragSteps(benchmark::State& state, PlayPage& page, POINT at) {
     page.Press(at.x, at.y);
     if (!page.board().dragged)
         state.SkipWithError("nothing was picked up");
@@ -136,24 +132,22 @@ void BM_DragStepSinglePiece(benchmark::State& state) {
     }
     page.Release(at.x, at.y);
 }
+
+// A single piece is held: the union of its old and new box is repainted.
+void BM_DragStepSinglePiece(benchmark::State& state) {
+    PlatformSession session("bench");
+    PlayPage page;
+    const PieceGroup& group = *page.board().groups.back();
+    TimeDragSteps(state, page, PlayPage::CentreOf(*group.pieces[0], group));
+}
 BENCHMARK(BM_DragStepSinglePiece)->Unit(benchmark::kMicrosecond);
 
-// One WM_MOUSEMOVE while half of the puzzle (312 pieces in one group) is held.
+// Half of the puzzle (312 pieces in one group) is held.
 void BM_DragStepHalfPuzzle(benchmark::State& state) {
     PlatformSession session("bench");
     PlayPage page;
-    PieceGroup& half = page.JoinTopHalf(200, 100);
-    page.board().dragged = nullptr;
-    const POINT at = PlayPage::CentreOf(*half.pieces[300], half);
-    page.Press(at.x, at.y);
-    if (!page.board().dragged)
-        state.SkipWithError("nothing was picked up");
-    int step = 0;
-    for (auto _ : state) {
-        ++step;
-        page.MoveTo(at.x + (step & 1 ? 7 : 0), at.y + (step & 2 ? 5 : 0));
-    }
-    page.Release(at.x, at.y);
+    const PieceGroup& half = page.JoinTopHalf(200, 100);
+    TimeDragSteps(state, page, PlayPage::CentreOf(*half.pieces[300], half));
 }
 BENCHMARK(BM_DragStepHalfPuzzle)->Unit(benchmark::kMillisecond);
 

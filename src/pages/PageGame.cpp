@@ -65,6 +65,7 @@ void PageGame::StartGame() {
     Board& board = TheBoard();
     FilterButton.State = board.edgesOnly ? MultiStateButton::kChecked : MultiStateButton::kUnchecked;
     const Gdiplus::Rect boardRect = BoardRect();
+    previewImage.reset();   // the gallery may have chosen another picture
     board.NewGame();
     Scatter(board, boardRect, PreviewRect());
     TimeLabel.Text = board.ElapsedText();
@@ -143,19 +144,20 @@ bool PageGame::OnMouseMove(int x, int y) {
 
 void PageGame::PaintBackground(Gdiplus::Graphics& g, int x, int y, int w, int h) {
     g.FillRectangle(&SharedSolidBrush(kPageBackground), x, y, w, h);
-    Board& board = TheBoard();
     const Gdiplus::Rect clip(x, y, w, h);
     const Gdiplus::Rect preview = PreviewRect();
+    // The outline runs along the box's right and bottom edge too.
+    const Gdiplus::Rect framed(preview.X, preview.Y, preview.Width + 1, preview.Height + 1);
     Gdiplus::Rect visible;
-    if (previewSize > 0 && Gdiplus::Rect::Intersect(visible, Gdiplus::Rect(preview.X, preview.Y, preview.Width + 1, preview.Height + 1), clip)) {
-        g.DrawImage(board.picture.Get(), preview);
+    if (previewSize > 0 && Gdiplus::Rect::Intersect(visible, framed, clip)) {
+        g.DrawImage(PreviewImage(preview), preview.X, preview.Y);
         g.DrawRectangle(&SharedPen(kPreviewOutline, 1.0f), preview);
     }
     g.DrawImage(UiImages::Instance().MagnifierImage(),
                 Gdiplus::Rect(preview.X + preview.Width - kMagnifierEdge,
                               preview.Y + preview.Height - kMagnifierEdge, kMagnifierEdge,
                               kMagnifierEdge));
-    board.Draw(g);
+    TheBoard().Draw(g);
 }
 
 void PageGame::OnNotify(NotifyCode code, Control* sender, Control*) {
@@ -255,4 +257,15 @@ void PageGame::Pause() {
 HWND PageGame::PanelOwner() {
     const HWND active = GetActiveWindow();
     return active ? active : Handle();
+}
+
+Gdiplus::Bitmap* PageGame::PreviewImage(const Gdiplus::Rect& preview) {
+    if (!previewImage || static_cast<int>(previewImage->GetWidth()) != preview.Width ||
+        static_cast<int>(previewImage->GetHeight()) != preview.Height) {
+        previewImage = std::make_unique<Gdiplus::Bitmap>(preview.Width, preview.Height);
+        Gdiplus::Graphics scaled(previewImage.get());
+        scaled.DrawImage(TheBoard().picture.Get(), Gdiplus::Rect(0, 0, preview.Width, preview.Height));
+        scaled.Flush();
+    }
+    return previewImage.get();
 }

@@ -4,8 +4,10 @@
 // switch cycles. The board is the model; this page repaints, sounds and navigates.
 
 #include <cstdint>
+#include <memory>
 
 #include "foundation/CPtr.h"
+#include "gfx/Bitmap.h"
 #include "pages/PageNavigator.h"
 #include "ui/Button.h"
 #include "ui/ControlHostWindow.h"
@@ -81,7 +83,11 @@ private:
     void Pause();
     // The window that a panel is shown over: the active one, else this page's.
     HWND PanelOwner();
+    // The picture scaled to the preview's size, made once per game and size: scaling it on
+    // every paint would cost more than all the pieces together.
+    Gdiplus::Bitmap* PreviewImage(const Gdiplus::Rect& preview);
 
     PageNavigator& navigator;
     CPtr<DialogPause> pausePanel;   // at most one, while it is up
+    std::unique_ptr<Gdiplus::Bitmap> previewImage;   // null until first drawn in a game
 };
