@@ -34,9 +34,13 @@ Pack::Scan Pack::ReadPacks(const std::string& folder, const SkipObserver& onSkip
 
 std::unique_ptr<Pack> Pack::ReadPackFile(const std::string& title, const std::string& path) {
     const int32_t id = Util::ParseInt(title);
-    const std::string text = Util::ReadFileAscii(path, true);
-    const std::string name = UtilProperty::GetProperty(text, "Name");
-    const std::string puzzles = UtilProperty::GetProperty(text, "Puzzles");
+    std::string name, puzzles;
+    {
+        // The file's text goes before its list is parsed: a pack may be megabytes long.
+        const std::string text = Util::ReadFileAscii(path, true);
+        name = UtilProperty::GetProperty(text, "Name");
+        puzzles = UtilProperty::GetProperty(text, "Puzzles");
+    }
     auto pack = std::make_unique<Pack>(
         id, UtilText::FromLibraryText(std::string_view(name).substr(0, name.find('\0'))), path);
     pack->puzzleIds = UtilProperty::ParseIdList(puzzles);

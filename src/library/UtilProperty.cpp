@@ -39,13 +39,19 @@ std::vector<std::string_view> SplitList(std::string_view value) {
 }
 
 std::vector<int32_t> ParseIdList(std::string_view value) {
-    // Token by token, without raising: a pack may list millions of entries, good or bad.
+    // Token by token, without raising: a pack may list millions of entries, good or bad. The
+    // list is sized once, as a growing one would briefly hold half again as much.
+    size_t tokens = 0;
+    ForEachToken(value, [&](std::string_view) { ++tokens; });
     std::vector<int32_t> ids;
+    ids.reserve(tokens);
     ForEachToken(value, [&](std::string_view token) {
         int32_t id = 0;
         if (Util::TryParseInt(token, id))   // a malformed entry is dropped
             ids.push_back(id);
     });
+    if (ids.size() < tokens)
+        ids.shrink_to_fit();
     return ids;
 }
 

@@ -16,8 +16,8 @@ int main() {
 
     GtkMainDlg dialog;
     CMainDlg::Services services;
-    // The registry sees the game under any display server; the X server sees a game whose
-    // mark went astray (started by another kind of launcher, or before an update).
+    // The registry sees the game under any display server; the X server also sees a game whose
+    // mark lies where this program does not look (one of an older version, for instance).
     services.gameIsRunning = [] {
         return TopLevelWindowOfClassExists(CMainDlg::kGameWindowClass) ||
                X11TopLevelWindowOfClassExists(CMainDlg::kGameWindowClass);

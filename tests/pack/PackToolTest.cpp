@@ -15,6 +15,7 @@
 
 #include "foundation/NibbleSwap.h"
 #include "foundation/TestFolder.h"
+#include "library/HostileLibrary.h"
 
 extern char** environ;
 
@@ -233,6 +234,31 @@ TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
     const Result whole = Run({"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3",
                               pictures.Write("whole.jpg", jpeg)});
     EXPECT_EQ(whole.status, 0) << whole.err;
+}
+
+// The list shows what the game loads from a hostile folder, with the size refusal's location
+// text and each failed puzzle once.
+TEST_F(PackToolTest, ListShowsWhatTheGameSkipsInAHostileFolder) {
+    HostileLibrary::Write(library);
+    const Result json = Run({"list", "--json", library.path});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto count = [&](const std::string& text) {
+        size_t found = 0;
+        for (size_t at = json.out.find(text); at != std::string::npos; at = json.out.find(text, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count(R"j({"file":"2.ctg","reason":"Util::ReadFileAscii (74)"})j"), 1u);
+    EXPECT_EQ(count(R"j({"file":"9.pck","reason":"Util::ReadFileAscii (74)"})j"), 1u);
+    EXPECT_EQ(count(R"j({"puzzle":4,"reason":"Util::ReadFileAscii (74)"})j"), 1u);
+    EXPECT_EQ(count(R"j({"puzzle":9,"reason":"Puzzle::ReadPuzzle (65)"})j"), 1u);
+    EXPECT_EQ(count(R"j("reason":"Puzzle::ReadPuzzle (65)")j"), size_t(HostileLibrary::kMissingIds + 4));
+    EXPECT_EQ(count(R"j("categories":[{"id":1,"name":"Hostile","puzzles":[1,2,3,6]}])j"), 1u);
+    EXPECT_EQ(count(R"j({"id":6,"categoryId":1,"picture":"Puzzles/00000006.JPG"})j"), 1u);
+
+    const Result text = Run({"list", library.path});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("\n  9.pck: Util::ReadFileAscii (74)\n"), std::string::npos);
 }
 
 TEST_F(PackToolTest, AFailedWriteLeavesNothingBehind) {
