@@ -352,24 +352,23 @@ TEST_F(PacksweepLogicTest, AnUnreadablePackFileKeepsEveryPuzzleAGarbledOneNone) 
                                                  "Puzzles/00000001.JPG", "Puzzles/00000001.ogg",
                                                  "Puzzles/00000001.lnk"};
     const Case cases[] = {
+        {"garbled", [](const std::string& path) { return bool(std::ofstream(path) << "\x01\x02 no pack"); },
+         alphaFiles, kSuccess},
+        {"a FIFO", [](const std::string& path) { return ::mkfifo(path.c_str(), 0600) == 0; }, alphaFiles,
+         kSuccess},
+        // Last, as it cannot be made everywhere.
         {"cannot be opened",
          [this](const std::string& path) {
              WritePack("50.pck", "Hidden", "1");
              return MakeUnreadable(path);
          },
          {"10.pck"}, kSomeErrors},
-        {"garbled", [](const std::string& path) { return bool(std::ofstream(path) << "\x01\x02 no pack"); },
-         alphaFiles, kSuccess},
-        {"a FIFO", [](const std::string& path) { return ::mkfifo(path.c_str(), 0600) == 0; }, alphaFiles,
-         kSuccess},
     };
     for (const Case& c : cases) {
         Restart();
         SCOPED_TRACE(c.what);
-        if (!c.make(program + "50.pck")) {
-            ADD_FAILURE() << "cannot make an unreadable file here";
-            continue;
-        }
+        if (!c.make(program + "50.pck"))
+            GTEST_SKIP() << "no way to make an unreadable file here";
         const std::set<std::string> before = Files();
         Dialog();
         host.selection = {"Alpha"};
