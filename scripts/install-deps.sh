@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libsdl2-dev libsdl2-image-dev libturbojpeg0-dev libcairo2-dev libpango1.0-dev fonts-liberation
-  libgtk-3-dev xdg-utils
+  libgtk-3-dev libx11-dev xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils python3
   # the Debian package (dpkg-shlibdeps needs file) and the checks of the installed files

@@ -1,14 +1,12 @@
-// Loading a large library: 100,000 puzzles in 10 packs and 20 categories.
+// Loading a large library: 100,000 puzzles in 10 packs and 20 categories; and loading a
+// hostile one, whose files are huge, looped, missing or listed millions of times.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 
-#include "foundation/NibbleSwap.h"
+#include "BenchFiles.h"
+#include "library/HostileLibrary.h"
 #include "library/Category.h"
 #include "library/Pack.h"
 #include "library/Puzzle.h"
@@ -19,29 +17,13 @@ constexpr int kPuzzles = 100'000;
 constexpr int kPacks = 10;
 constexpr int kCategories = 20;
 
-void WriteFile(const std::string& path, std::string bytes, bool swap) {
-    if (swap)
-        NibbleSwapBytes(bytes);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        throw std::runtime_error("cannot write " + path);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
+using BenchFiles::WriteFile;
 
-// The generated program folder, made once and removed when the benchmark ends. It lives in
-// memory when it can: creating 200,000 files on disk takes a minute, while reading them back
-// costs the same from either once they are cached.
+// The generated program folder, made once and removed when the benchmark ends.
 class LargeLibrary {
 public:
     LargeLibrary() {
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "tessiva-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        folder = pattern + "/";
-        std::filesystem::create_directory(folder + "Puzzles");
+        const std::string& folder = scratch.folder;
         for (int c = 1; c <= kCategories; ++c)
             WriteFile(folder + std::to_string(c) + ".ctg", "Name=Category " + std::to_string(c) + "\r\n", true);
         const int perPack = kPuzzles / kPacks;
@@ -59,26 +41,37 @@ public:
                       "Name=Pack " + std::to_string(p + 1) + "\r\nPuzzles=" + list + "\r\n", true);
         }
     }
-    ~LargeLibrary() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
 
-    std::string folder;
+    BenchFiles::ScratchFolder scratch;
 };
 
 void BM_LoadLibrary(benchmark::State& state) {
     static LargeLibrary library;
     for (auto _ : state) {
         Puzzle::ClearPuzzleList();
-        Category::ScanCategories(library.folder);
-        Pack::ScanPacks(library.folder);
-        Puzzle::ReadAllPuzzles(library.folder + "Puzzles/");
+        Category::ScanCategories(library.scratch.folder);
+        Pack::ScanPacks(library.scratch.folder);
+        Puzzle::ReadAllPuzzles(library.scratch.folder + "Puzzles/");
         if (PuzzleList().size() != kPuzzles)
             state.SkipWithError("not every puzzle loaded");
     }
     state.counters["puzzles"] = static_cast<double>(PuzzleList().size());
 }
 BENCHMARK(BM_LoadLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_LoadHostileLibrary(benchmark::State& state) {
+    static const TestFolder folder;
+    static const bool written = (HostileLibrary::Write(folder), true);
+    (void)written;
+    for (auto _ : state) {
+        Puzzle::ClearPuzzleList();
+        Category::ScanCategories(folder.path);
+        Pack::ScanPacks(folder.path);
+        Puzzle::ReadAllPuzzles(folder.path + "Puzzles/");
+        if (PuzzleList().size() != 4)
+            state.SkipWithError("the hostile library did not load as expected");
+    }
+}
+BENCHMARK(BM_LoadHostileLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -22,7 +22,9 @@ int32_t ParseInt(const char* text) {
     return ParseInt(std::string_view(text));
 }
 
-int32_t ParseInt(std::string_view text) {
+namespace {
+// The parser behind both entry points: the failing location text, or null with the value set.
+const char* ParseIntOrFailure(std::string_view text, int32_t& result) {
     size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
         ++pos;
@@ -39,15 +41,32 @@ int32_t ParseInt(std::string_view text) {
         if (c == ' ' || c == '\t')
             continue;
         if (c < '0' || c > '9')
-            throw ArgumentException("Util::ParseInt (194)");
+            return "Util::ParseInt (194)";
         value = value * 10u + static_cast<uint32_t>(c - '0');
         sawDigit = true;
     }
     if (!sawDigit)
-        throw ArgumentException("Util::ParseInt (203)");
+        return "Util::ParseInt (203)";
     if (negative)
         value = 0u - value;
-    return static_cast<int32_t>(value);
+    result = static_cast<int32_t>(value);
+    return nullptr;
+}
+}  // namespace
+
+int32_t ParseInt(std::string_view text) {
+    int32_t value = 0;
+    if (const char* failure = ParseIntOrFailure(text, value))
+        throw ArgumentException(failure);
+    return value;
+}
+
+bool TryParseInt(std::string_view text, int32_t& value) {
+    int32_t parsed = 0;
+    if (ParseIntOrFailure(text, parsed))
+        return false;
+    value = parsed;
+    return true;
 }
 
 namespace {
@@ -73,8 +92,10 @@ std::string ReadFileAscii(const std::string& path, bool swapNibbles) {
     // Only a plain file opens as one: a folder, FIFO or device fails like a failed open.
     if (!S_ISREG(info.st_mode))
         RaiseError("Util::ReadFileAscii (72)");
-    // The size is taken as a 32-bit count, as the library's files are small.
-    const size_t size = static_cast<uint32_t>(info.st_size);
+    // Library texts are small; a huge (or sparse) file would cost its size in memory and time.
+    if (info.st_size > kMaxTextFileBytes)
+        RaiseError("Util::ReadFileAscii (74)");
+    const size_t size = static_cast<size_t>(info.st_size);
     std::string bytes(size, '\0');
     size_t done = 0;
     while (done < size) {

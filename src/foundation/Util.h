@@ -14,10 +14,17 @@ namespace Util {
 int32_t ParseInt(const char* text);
 // The same for a length-counted text; a zero byte inside it is an ordinary bad character.
 int32_t ParseInt(std::string_view text);
+// ParseInt without raising, for scans where a bad entry is common and simply dropped: false
+// where ParseInt would raise, value unchanged then.
+bool TryParseInt(std::string_view text, int32_t& value);
+
+// The largest library text file read; any larger file is refused before it is read.
+constexpr int64_t kMaxTextFileBytes = int64_t(16) << 20;
 
 // The whole file as bytes, each byte nibble-swapped when swapNibbles is set. Raises
 // "Util::ReadFileAscii (72)" when the file cannot be opened or is not a plain file (a folder,
-// a FIFO), "(73)" when its size cannot be taken and "(77)" when it cannot be read.
+// a FIFO), "(73)" when its size cannot be taken, "(74)" when it is larger than
+// kMaxTextFileBytes and "(77)" when it cannot be read.
 std::string ReadFileAscii(const std::string& path, bool swapNibbles);
 
 // The canonical folder of the running executable, ending in '/'. Raises

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <exception>
 #include <memory>
 #include <stdexcept>
@@ -27,6 +28,21 @@ struct CloseDir {
 };
 using DirHandle = std::unique_ptr<DIR, CloseDir>;
 
+// Calls back with every entry of the folder; false when it cannot be opened or a read of it
+// fails part way (the entries given so far are then not the whole folder).
+bool ForEachEntry(const std::string& folder, const std::function<void(const dirent& entry)>& onEntry) {
+    const DirHandle dir(opendir(folder.c_str()));
+    if (!dir)
+        return false;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir.get());
+        if (!entry)
+            return errno == 0;
+        onEntry(*entry);
+    }
+}
+
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     const auto lowerLess = [](char x, char y) {
         return static_cast<unsigned char>(AsciiLower(x)) < static_cast<unsigned char>(AsciiLower(y));
@@ -39,24 +55,24 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension) {
+std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension,
+                                              bool* listed) {
     std::vector<std::string> names;
-    const DirHandle dir(opendir(folder.c_str()));
-    if (!dir)
-        return names;
-    while (const dirent* entry = readdir(dir.get())) {
-        const std::string name = entry->d_name;
-        if (EndsWithIgnoringCase(name, extension))
-            names.push_back(name);
-    }
+    const bool whole = ForEachEntry(folder, [&](const dirent& entry) {
+        if (EndsWithIgnoringCase(entry.d_name, extension))
+            names.emplace_back(entry.d_name);
+    });
+    if (listed)
+        *listed = whole;
     std::sort(names.begin(), names.end(), LessIgnoringCase);
     return names;
 }
 
-void ReadEachFile(const std::string& folder, const std::string& extension,
+bool ReadEachFile(const std::string& folder, const std::string& extension,
                   const std::function<void(const std::string& title, const std::string& path)>& read,
                   const SkipObserver& onSkip) {
-    for (const std::string& fileName : EntriesWithExtension(folder, extension)) {
+    bool listed = false;
+    for (const std::string& fileName : EntriesWithExtension(folder, extension, &listed)) {
         try {
             read(TitleOf(fileName), folder + fileName);
         } catch (...) {  // containment point: library reading per file
@@ -64,6 +80,7 @@ void ReadEachFile(const std::string& folder, const std::string& extension,
                 onSkip({SkippedItem::Kind::File, fileName, 0, CurrentFailureReason()});
         }
     }
+    return listed;
 }
 
 std::string TitleOf(const std::string& fileName) {
@@ -77,16 +94,11 @@ bool FileExists(const std::string& path) {
 }
 
 bool ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& onFile) {
-    const DirHandle dir(opendir(folder.c_str()));
-    if (!dir)
-        return false;
-    while (const dirent* entry = readdir(dir.get())) {
+    return ForEachEntry(folder, [&](const dirent& entry) {
         // Links and file systems that give no type are asked, as FileExists would.
-        if (entry->d_type != DT_REG && !FileExists(folder + entry->d_name))
-            continue;
-        onFile(entry->d_name);
-    }
-    return true;
+        if (entry.d_type == DT_REG || FileExists(folder + entry.d_name))
+            onFile(entry.d_name);
+    });
 }
 
 std::string CurrentFailureReason() {

@@ -12,12 +12,15 @@ namespace LibraryFolder {
 // Names of the folder's entries whose name ends in the extension (".ctg"), compared without
 // regard to ASCII case as the library's home platform does ("3.CTG" is a category file too).
 // Sorted ascending without regard to case (ties by bytes), so every scan gives the same order.
-// A missing or unreadable folder gives no names.
-std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension);
+// A missing or unreadable folder gives no names; listed, when given, is set to whether the
+// folder was listed to its end.
+std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension,
+                                              bool* listed = nullptr);
 
 // Reads each entry of EntriesWithExtension, in that order, with read(title, full path); an entry
-// whose read throws is skipped and reported to onSkip.
-void ReadEachFile(const std::string& folder, const std::string& extension,
+// whose read throws is skipped and reported to onSkip. False when the folder could not be listed
+// whole.
+bool ReadEachFile(const std::string& folder, const std::string& extension,
                   const std::function<void(const std::string& title, const std::string& path)>& read,
                   const SkipObserver& onSkip);
 
@@ -30,7 +33,7 @@ bool FileExists(const std::string& path);
 
 // Calls back with the name of each of the folder's entries that FileExists, read in one
 // pass, so a large library tests existence without system calls per file. False when the
-// folder cannot be listed.
+// folder cannot be listed whole.
 bool ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& onFile);
 
 // The reason for the exception being handled: its location text, or what() for the standard

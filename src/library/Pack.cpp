@@ -20,12 +20,29 @@ void Pack::ScanPacks(const std::string& folder, const SkipObserver& onSkip) {
 }
 
 void Pack::ReadPack(const std::string& title, const std::string& path) {
+    Packs().push_back(ReadPackFile(title, path));
+}
+
+Pack::Scan Pack::ReadPacks(const std::string& folder, const SkipObserver& onSkip) {
+    Scan scan;
+    scan.listed = LibraryFolder::ReadEachFile(
+        folder, ".pck",
+        [&](const std::string& title, const std::string& path) { scan.packs.push_back(ReadPackFile(title, path)); },
+        onSkip);
+    return scan;
+}
+
+std::unique_ptr<Pack> Pack::ReadPackFile(const std::string& title, const std::string& path) {
     const int32_t id = Util::ParseInt(title);
-    const std::string text = Util::ReadFileAscii(path, true);
-    const std::string name = UtilProperty::GetProperty(text, "Name");
-    const std::string puzzles = UtilProperty::GetProperty(text, "Puzzles");
+    std::string name, puzzles;
+    {
+        // The file's text goes before its list is parsed: a pack may be megabytes long.
+        const std::string text = Util::ReadFileAscii(path, true);
+        name = UtilProperty::GetProperty(text, "Name");
+        puzzles = UtilProperty::GetProperty(text, "Puzzles");
+    }
     auto pack = std::make_unique<Pack>(
         id, UtilText::FromLibraryText(std::string_view(name).substr(0, name.find('\0'))), path);
     pack->puzzleIds = UtilProperty::ParseIdList(puzzles);
-    Packs().push_back(std::move(pack));
+    return pack;
 }

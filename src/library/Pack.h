@@ -19,6 +19,16 @@ public:
     // Reads one pack file and appends it to PackList; throws on any failure.
     static void ReadPack(const std::string& title, const std::string& path);
 
+    // The packs of a folder as ScanPacks reads them, into a list of the caller's; PackList is
+    // left alone. listed is false when the folder could not be listed whole.
+    struct Scan {
+        std::vector<std::unique_ptr<Pack>> packs;
+        bool listed = false;
+    };
+    static Scan ReadPacks(const std::string& folder, const SkipObserver& onSkip = {});
+    // Reads one pack file; throws on any failure.
+    static std::unique_ptr<Pack> ReadPackFile(const std::string& title, const std::string& path);
+
     int32_t id = 0;
     std::string name;                 // display text (UTF-8)
     std::string path;                 // full path of the pack file

@@ -1,5 +1,7 @@
 #include "library/Puzzle.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
@@ -25,25 +27,77 @@ PuzzleStore& Store() {
     return store;
 }
 
-enum PuzzleFile : uint8_t { kOgg = 1, kJpg = 2, kDat = 4 };
+enum PuzzleFile : uint8_t { kOgg, kJpg, kDat, kPuzzleFileCount };
 
-const char* ExtensionOf(PuzzleFile file) { return file == kOgg ? ".ogg" : file == kJpg ? ".jpg" : ".dat"; }
+// Extensions match in any case, as on the platform the library was made for. A spelling is one
+// of the eight ways to write the extension's three letters: bit i set makes letter i capital.
+constexpr std::array<const char*, kPuzzleFileCount> kExtensions = {"ogg", "jpg", "dat"};
+constexpr int kSpellings = 8;
 
-// Whether the puzzles folder holds this file of this puzzle as a plain file.
-using FileTest = std::function<bool(int32_t id, PuzzleFile file)>;
+std::string Spelled(PuzzleFile file, int spelling) {
+    std::string extension = kExtensions[file];
+    for (size_t i = 0; i < extension.size(); ++i)
+        if (spelling & (1 << i))
+            extension[i] = static_cast<char>(extension[i] - 'a' + 'A');
+    return "." + extension;
+}
 
-// Which of each puzzle's files the folder holds, from one listing of it: a large library then
-// costs one open and read per puzzle instead of three more existence tests.
+// The spelling of a name's extension (".JPG"), or -1 when it is no spelling of this file's.
+int SpellingOf(std::string_view extension, PuzzleFile file) {
+    const std::string_view lower = kExtensions[file];
+    if (extension.size() != lower.size() + 1 || extension[0] != '.')
+        return -1;
+    int spelling = 0;
+    for (size_t i = 0; i < lower.size(); ++i) {
+        const char c = extension[i + 1];
+        if (c == lower[i] - 'a' + 'A')
+            spelling |= 1 << i;
+        else if (c != lower[i])
+            return -1;
+    }
+    return spelling;
+}
+
+// The order in which spellings are preferred when a folder holds several: the small letters
+// first, then the others by their bytes, so the choice never depends on the listing order.
+const std::array<int, kSpellings>& SpellingPreference(PuzzleFile file) {
+    static const std::array<std::array<int, kSpellings>, kPuzzleFileCount> orders = [] {
+        std::array<std::array<int, kSpellings>, kPuzzleFileCount> all{};
+        for (int f = 0; f < kPuzzleFileCount; ++f) {
+            std::array<int, kSpellings>& order = all[size_t(f)];
+            for (int s = 0; s < kSpellings; ++s)
+                order[size_t(s)] = s;
+            std::sort(order.begin() + 1, order.end(), [f](int a, int b) {
+                return Spelled(PuzzleFile(f), a) < Spelled(PuzzleFile(f), b);
+            });
+        }
+        return all;
+    }();
+    return orders[file];
+}
+
+// Where the puzzles folder holds one of a puzzle's files as a plain file: the file's name
+// there, or empty.
+using FileLookup = std::function<std::string(int32_t id, PuzzleFile file)>;
+
+// Which of each puzzle's files the folder holds, and how their extensions are spelled, from
+// one listing of it: a large library then costs one open and read per puzzle instead of three
+// more existence tests.
 class PuzzleFileIndex {
 public:
-    // False when the folder cannot be listed.
+    // False when the folder cannot be listed whole.
     bool Read(const std::string& puzzlesFolder) {
         return LibraryFolder::ForEachFileIn(puzzlesFolder, [this](const std::string& name) { Add(name); });
     }
 
-    bool Has(int32_t id, PuzzleFile file) const {
+    std::string Find(int32_t id, PuzzleFile file) const {
         const auto found = files.find(id);
-        return found != files.end() && (found->second & file);
+        if (found == files.end())
+            return {};
+        for (const int spelling : SpellingPreference(file))
+            if (found->second[file] & (1 << spelling))
+                return Puzzle::BaseName(id) + Spelled(file, spelling);
+        return {};
     }
 
 private:
@@ -51,44 +105,61 @@ private:
         const size_t dot = name.rfind('.');
         if (dot == std::string::npos || dot == 0)
             return;
-        const std::string extension = name.substr(dot);
-        const PuzzleFile file = extension == ".ogg" ? kOgg : extension == ".jpg" ? kJpg : extension == ".dat" ? kDat
-                                                                                                             : PuzzleFile{};
+        const std::string_view extension = std::string_view(name).substr(dot);
+        int file = 0, spelling = -1;
+        for (int f = 0; f < kPuzzleFileCount && spelling < 0; ++f) {
+            file = f;
+            spelling = SpellingOf(extension, PuzzleFile(f));
+        }
         const std::string baseName = name.substr(0, dot);
-        if (!file || baseName.find_first_not_of("0123456789-") != std::string::npos)
+        if (spelling < 0 || baseName.find_first_not_of("0123456789-") != std::string::npos)
             return;
         // A negative id's base name has its padding before the sign: -5 gives "000000-5".
         const size_t sign = baseName.find('-');
-        try {
-            const int32_t id = Util::ParseInt(sign == std::string::npos ? baseName : baseName.substr(sign));
-            // Only the exact base name counts: "0042.jpg" is no file of puzzle 42.
-            if (Puzzle::BaseName(id) == baseName)
-                files[id] |= file;
-        } catch (const ArgumentException&) {
-            // Not a puzzle's file name ("--.jpg").
-        }
+        int32_t id = 0;
+        // Only the exact base name counts: "0042.jpg" is no file of puzzle 42.
+        if (Util::TryParseInt(sign == std::string::npos ? baseName : baseName.substr(sign), id) &&
+            Puzzle::BaseName(id) == baseName)
+            files[id][size_t(file)] |= uint8_t(1 << spelling);
     }
 
-    std::unordered_map<int32_t, uint8_t> files;
+    // Per puzzle and file, one bit for each spelling present.
+    std::unordered_map<int32_t, std::array<uint8_t, kPuzzleFileCount>> files;
 };
 
-void LoadPuzzle(const std::string& puzzlesFolder, int32_t id, const FileTest& exists) {
+// The lookup without a listing: each spelling is tested in the order of preference.
+std::string FindByTests(const std::string& puzzlesFolder, int32_t id, PuzzleFile file) {
+    const std::string baseName = Puzzle::BaseName(id);
+    for (const int spelling : SpellingPreference(file)) {
+        const std::string name = baseName + Spelled(file, spelling);
+        if (LibraryFolder::FileExists(puzzlesFolder + name))
+            return name;
+    }
+    return {};
+}
+
+// Loads one puzzle. A failure seen without reading a file (no picture, no ".dat", no such
+// category) is returned as its location text, so a scan can skip the puzzle without the cost
+// of raising; the failures of reading the ".dat" file are raised.
+const char* LoadPuzzle(const std::string& puzzlesFolder, int32_t id, const FileLookup& find) {
     PuzzleStore& store = Store();
     if (store.loadedIds.count(id))
-        return;
-    const PuzzleFile pictureFile = exists(id, kOgg) ? kOgg : kJpg;
-    if (!exists(id, pictureFile))
-        RaiseError("Puzzle::ReadPuzzle (65)");
-    if (!exists(id, kDat))
-        RaiseError("Puzzle::ReadPuzzle (66)");
-    const std::string basePath = puzzlesFolder + Puzzle::BaseName(id);
-    const std::string text = Util::ReadFileAscii(basePath + ".dat", true);
+        return nullptr;
+    std::string picture = find(id, kOgg);
+    if (picture.empty())
+        picture = find(id, kJpg);
+    if (picture.empty())
+        return "Puzzle::ReadPuzzle (65)";
+    const std::string description = find(id, kDat);
+    if (description.empty())
+        return "Puzzle::ReadPuzzle (66)";
+    const std::string text = Util::ReadFileAscii(puzzlesFolder + description, true);
     const int32_t categoryId = Util::ParseInt(UtilProperty::GetProperty(text, "Category"));
     Category* category = Category::FindById(categoryId);
     if (!category)
-        RaiseError("Puzzle::ReadPuzzle (74)");
+        return "Puzzle::ReadPuzzle (74)";
 
-    store.puzzles.push_back(std::make_unique<Puzzle>(id, categoryId, basePath + ExtensionOf(pictureFile)));
+    store.puzzles.push_back(std::make_unique<Puzzle>(id, categoryId, puzzlesFolder + picture));
     try {
         category->puzzles.push_back(store.puzzles.back().get());
         store.loadedIds.insert(id);
@@ -99,6 +170,7 @@ void LoadPuzzle(const std::string& puzzlesFolder, int32_t id, const FileTest& ex
         store.puzzles.pop_back();
         throw;
     }
+    return nullptr;
 }
 
 }  // namespace
@@ -123,25 +195,41 @@ std::string Puzzle::BaseName(int32_t id) {
 void Puzzle::ReadAllPuzzles(const std::string& puzzlesFolder, const SkipObserver& onSkip) {
     PuzzleFileIndex index;
     const bool listed = index.Read(puzzlesFolder);
-    const FileTest exists = [&](int32_t id, PuzzleFile file) {
-        if (listed)
-            return index.Has(id, file);
-        return LibraryFolder::FileExists(puzzlesFolder + BaseName(id) + ExtensionOf(file));
+    const FileLookup find = [&](int32_t id, PuzzleFile file) {
+        return listed ? index.Find(id, file) : FindByTests(puzzlesFolder, id, file);
+    };
+    // Within one scan nothing a failure depends on changes: the folder's listing, the files
+    // and the categories stay as they were. A later pack's retry of such an id would fail the
+    // same way, so it is not made (a pack may list one missing id millions of times). Only a
+    // failure of memory may pass, and that puzzle is tried again.
+    std::unordered_set<int32_t> failedIds;
+    const auto skip = [&](int32_t id, const std::string& reason) {
+        if (onSkip)
+            onSkip({SkippedItem::Kind::Puzzle, {}, id, reason});
     };
     for (const std::unique_ptr<Pack>& pack : PackList()) {
         for (const int32_t id : pack->puzzleIds) {
+            if (failedIds.count(id))
+                continue;
             try {
-                LoadPuzzle(puzzlesFolder, id, exists);
+                if (const char* failure = LoadPuzzle(puzzlesFolder, id, find)) {
+                    failedIds.insert(id);
+                    skip(id, failure);
+                }
+            } catch (const ApplicationException& e) {  // containment point: library reading per puzzle
+                failedIds.insert(id);
+                skip(id, e.LocationText());
             } catch (...) {  // containment point: library reading per puzzle
-                if (onSkip)
-                    onSkip({SkippedItem::Kind::Puzzle, {}, id, LibraryFolder::CurrentFailureReason()});
+                skip(id, LibraryFolder::CurrentFailureReason());
             }
         }
     }
 }
 
 void Puzzle::ReadPuzzle(const std::string& puzzlesFolder, int32_t id) {
-    LoadPuzzle(puzzlesFolder, id, [&](int32_t puzzleId, PuzzleFile file) {
-        return LibraryFolder::FileExists(puzzlesFolder + BaseName(puzzleId) + ExtensionOf(file));
+    const char* failure = LoadPuzzle(puzzlesFolder, id, [&](int32_t puzzleId, PuzzleFile file) {
+        return FindByTests(puzzlesFolder, puzzleId, file);
     });
+    if (failure)
+        RaiseError(failure);
 }

@@ -14,10 +14,11 @@ public:
         : id(id), categoryId(categoryId), picturePath(std::move(picturePath)) {}
 
     // Loads every puzzle that a pack in PackList lists, in pack order; a puzzle that fails is
-    // skipped (and tried again when a later pack lists it).
+    // skipped and reported once. Within the scan a failed puzzle is tried again only when the
+    // failure was one of memory: nothing else it depends on changes meanwhile.
     static void ReadAllPuzzles(const std::string& puzzlesFolder, const SkipObserver& onSkip = {});
     // Loads one puzzle into PuzzleList and its category, or does nothing when it is already
-    // loaded. Raises "Puzzle::ReadPuzzle (65)" without a picture, "(66)" without a ".dat" file,
+    // loaded. Its files are found whatever the case of their extensions (".JPG" is a picture). Raises "Puzzle::ReadPuzzle (65)" without a picture, "(66)" without a ".dat" file,
     // "(74)" when its category does not exist.
     static void ReadPuzzle(const std::string& puzzlesFolder, int32_t id);
 
@@ -30,7 +31,7 @@ public:
 
     int32_t id = 0;
     int32_t categoryId = 0;
-    std::string picturePath;   // the ".ogg" file when present, else the ".jpg"
+    std::string picturePath;   // the ".ogg" file when present, else the ".jpg", as spelled on disk
 };
 
 // All puzzles in load order; the list owns them, categories refer to them.

@@ -18,8 +18,7 @@ std::string GetProperty(std::string_view text, const char* key) {
                                                      : text.substr(start, end - start));
 }
 
-std::vector<std::string_view> SplitList(std::string_view value) {
-    std::vector<std::string_view> tokens;
+void ForEachToken(std::string_view value, const std::function<void(std::string_view token)>& onToken) {
     size_t pos = 0;
     while (pos < value.size()) {
         if (value[pos] == ',') {
@@ -28,21 +27,31 @@ std::vector<std::string_view> SplitList(std::string_view value) {
         }
         const size_t comma = value.find(',', pos);
         const size_t end = comma == std::string_view::npos ? value.size() : comma;
-        tokens.push_back(value.substr(pos, end - pos));
+        onToken(value.substr(pos, end - pos));
         pos = end;
     }
+}
+
+std::vector<std::string_view> SplitList(std::string_view value) {
+    std::vector<std::string_view> tokens;
+    ForEachToken(value, [&](std::string_view token) { tokens.push_back(token); });
     return tokens;
 }
 
 std::vector<int32_t> ParseIdList(std::string_view value) {
+    // Token by token, without raising: a pack may list millions of entries, good or bad. The
+    // list is sized once, as a growing one would briefly hold half again as much.
+    size_t tokens = 0;
+    ForEachToken(value, [&](std::string_view) { ++tokens; });
     std::vector<int32_t> ids;
-    for (const std::string_view token : SplitList(value)) {
-        try {
-            ids.push_back(Util::ParseInt(token));
-        } catch (const ArgumentException&) {
-            // A malformed entry is dropped and the rest of the list is still read.
-        }
-    }
+    ids.reserve(tokens);
+    ForEachToken(value, [&](std::string_view token) {
+        int32_t id = 0;
+        if (Util::TryParseInt(token, id))   // a malformed entry is dropped
+            ids.push_back(id);
+    });
+    if (ids.size() < tokens)
+        ids.shrink_to_fit();
     return ids;
 }
 

@@ -2,6 +2,7 @@
 // Key lookup and number lists in the library's property texts ("Key=Value" pairs).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,10 @@ namespace UtilProperty {
 // "UtilProperty::GetProperty (10)" when the key is missing.
 std::string GetProperty(std::string_view text, const char* key);
 
-// The comma-separated tokens of a list value; runs of commas produce no token.
+// Calls back with each comma-separated token of a list value, in order; runs of commas produce
+// no token.
+void ForEachToken(std::string_view value, const std::function<void(std::string_view token)>& onToken);
+// The tokens of ForEachToken as a list.
 std::vector<std::string_view> SplitList(std::string_view value);
 
 // The tokens parsed as numbers (Util::ParseInt), in order; a token that does not parse is dropped.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string_view>
+#include <unordered_set>
 
 #include "foundation/ApplicationException.h"
 #include "library/MakerSite.h"
@@ -39,13 +40,26 @@ bool ListOrderLess(const std::string& a, const std::string& b) {
     return foldedA != foldedB ? foldedA < foldedB : a < b;
 }
 
-// Exactly "<base>.<extension>": one dot, a non-empty extension, so "00000007.dat.bak",
-// "00000007x.jpg" and a bare "00000007" are not the puzzle's files.
-bool IsPuzzleFileName(std::string_view name, std::string_view base) {
-    if (name.size() <= base.size() + 1 || name.substr(0, base.size()) != base ||
-        name[base.size()] != '.')
+// The base name of a puzzle file's name "<base>.<extension>", any extension in any case; empty
+// for other names. Exactly one dot and a non-empty extension, so "00000007.dat.bak" and a
+// bare "00000007" are not the puzzle's files (nor is "00000007x.jpg", whose base differs).
+std::string_view BaseOfPuzzleFileName(std::string_view name) {
+    const size_t dot = name.find('.');
+    if (dot == 0 || dot == std::string_view::npos || dot + 1 == name.size() ||
+        name.find('.', dot + 1) != std::string_view::npos)
+        return {};
+    return name.substr(0, dot);
+}
+
+// Whether the pack scan's failure leaves the file's content unknown: it is a plain file that
+// could not be opened or read (permissions, an I/O error). A file that is gone, not a plain
+// file, too large or not a pack file by its name or content lists nothing, as in the game.
+bool IsUnreadablePackFile(const std::string& path, const std::string& reason) {
+    if (reason != "Util::ReadFileAscii (72)" && reason != "Util::ReadFileAscii (73)" &&
+        reason != "Util::ReadFileAscii (77)")
         return false;
-    return name.substr(base.size() + 1).find('.') == std::string_view::npos;
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 }  // namespace
@@ -120,9 +134,6 @@ void CMainDlg::OnBtnUninstall() {
         // A pack's puzzles go only after its pack file has gone, and a pack whose file stays
         // (locked, in a read-only folder) keeps every puzzle it lists, shared ones included:
         // an installed pack must never be left without its pictures.
-        std::vector<int32_t> keptIds;
-        for (const Pack* pack : remaining)
-            keptIds.insert(keptIds.end(), pack->puzzleIds.begin(), pack->puzzleIds.end());
         bool errors = false;
         std::vector<const Pack*> removed;
         for (const Pack* pack : selected) {
@@ -133,20 +144,36 @@ void CMainDlg::OnBtnUninstall() {
             } catch (...) {
                 // Containment point: one pack's deletion; the pack stays with all its puzzles.
                 errors = true;
-                keptIds.insert(keptIds.end(), pack->puzzleIds.begin(), pack->puzzleIds.end());
             }
         }
-        std::sort(keptIds.begin(), keptIds.end());
-        for (const Pack* pack : removed) {
-            try {
+        // The puzzles to keep are those of every pack file on disk now, not only of the packs
+        // listed: one may have been added since the list was read, and the files that could
+        // not be deleted are among them.
+        std::vector<int32_t> keptIds;
+        bool keptKnown = false;
+        try {
+            keptKnown = KeptPuzzleIds(keptIds);
+        } catch (...) {
+            // Containment point: reading the pack files on disk; what they list stays unknown.
+        }
+        if (!keptKnown) {
+            // A pack file that cannot be read may list any puzzle: none is deleted.
+            errors = true;
+            removed.clear();
+        }
+        try {
+            std::sort(keptIds.begin(), keptIds.end());
+            std::vector<int32_t> unshared;
+            for (const Pack* pack : removed) {
                 for (int32_t id : pack->puzzleIds) {
                     if (!std::binary_search(keptIds.begin(), keptIds.end(), id))
-                        DeletePuzzleFiles(id);
+                        unshared.push_back(id);
                 }
-            } catch (...) {
-                // Containment point: one pack's deletion, its puzzle files.
-                errors = true;
             }
+            DeletePuzzleFiles(unshared);
+        } catch (...) {
+            // Containment point: the removed packs' puzzle files.
+            errors = true;
         }
 
         RefreshPackList();
@@ -155,6 +182,17 @@ void CMainDlg::OnBtnUninstall() {
     } catch (...) {
         // Containment point: the whole uninstall command; the dialog stays usable.
     }
+}
+
+bool CMainDlg::KeptPuzzleIds(std::vector<int32_t>& keptIds) const {
+    bool known = true;
+    const Pack::Scan scan = Pack::ReadPacks(programFolder, [&](const SkippedItem& item) {
+        if (IsUnreadablePackFile(programFolder + item.fileName, item.reason))
+            known = false;
+    });
+    for (const auto& pack : scan.packs)
+        keptIds.insert(keptIds.end(), pack->puzzleIds.begin(), pack->puzzleIds.end());
+    return known && scan.listed;
 }
 
 void CMainDlg::OpenDownloadPage() {
@@ -166,7 +204,16 @@ void CMainDlg::OpenDownloadPage() {
 }
 
 void CMainDlg::DeletePuzzleFiles(int32_t id) {
-    const std::string base = Puzzle::BaseName(id);
+    DeletePuzzleFiles(std::vector<int32_t>{id});
+}
+
+void CMainDlg::DeletePuzzleFiles(const std::vector<int32_t>& ids) {
+    if (ids.empty())
+        return;
+    std::unordered_set<std::string> bases;
+    for (int32_t id : ids)
+        bases.insert(Puzzle::BaseName(id));
+    // One listing for all the ids: a pack may list tens of thousands of puzzles.
     std::vector<std::string> names;
     {
         const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(puzzlesFolder.c_str()),
@@ -174,7 +221,7 @@ void CMainDlg::DeletePuzzleFiles(int32_t id) {
         if (!folder)
             return;
         while (const dirent* entry = ::readdir(folder.get())) {
-            if (IsPuzzleFileName(entry->d_name, base))
+            if (bases.count(std::string(BaseOfPuzzleFileName(entry->d_name))))
                 names.emplace_back(entry->d_name);
         }
     }

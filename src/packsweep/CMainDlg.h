@@ -36,6 +36,8 @@ public:
     void OpenDownloadPage();
     // Deletes every file "<base name>.<extension>" of the puzzle from the puzzles folder.
     void DeletePuzzleFiles(int32_t id);
+    // The same for several puzzles, with one listing of the folder.
+    void DeletePuzzleFiles(const std::vector<int32_t>& ids);
 
     // The packs behind the list's rows, top to bottom.
     const std::vector<const Pack*>& ListItems() const { return listItems; }
@@ -44,6 +46,10 @@ public:
     static bool DeleteDirectoryEntry(const std::string& path);
 
 private:
+    // Appends the puzzle ids of every pack file now in the program folder. False when that
+    // cannot be known whole: the folder cannot be listed, or a pack file in it cannot be read.
+    bool KeptPuzzleIds(std::vector<int32_t>& keptIds) const;
+
     DialogHost& host;
     const std::string programFolder;
     const std::string puzzlesFolder;

@@ -6,6 +6,7 @@
 #include "packsweep/CMainDlg.h"
 #include "packsweep/GtkMainDlg.h"
 #include "platform/WindowClassRegistry.h"
+#include "platform/x11/X11WindowSearch.h"
 
 int main() {
     // The program reads no command line; without a display there is no dialog.
@@ -15,8 +16,11 @@ int main() {
 
     GtkMainDlg dialog;
     CMainDlg::Services services;
+    // The registry sees the game under any display server; the X server also sees a game whose
+    // mark lies where this program does not look (one of an older version, for instance).
     services.gameIsRunning = [] {
-        return TopLevelWindowOfClassExists(CMainDlg::kGameWindowClass);
+        return TopLevelWindowOfClassExists(CMainDlg::kGameWindowClass) ||
+               X11TopLevelWindowOfClassExists(CMainDlg::kGameWindowClass);
     };
     services.openUrl = [](const std::string& url) { Util::OpenUrl(url); };
     try {

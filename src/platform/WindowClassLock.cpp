@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
 namespace {
 
@@ -18,12 +17,17 @@ bool PrivateFolder(const std::string& path) {
     return S_ISDIR(info.st_mode) && info.st_uid == getuid() && (info.st_mode & 022) == 0;
 }
 
+// The user's runtime folder, made by the session manager for every login of the user.
+std::string UserRuntimeFolder() { return "/run/user/" + std::to_string(getuid()); }
+// A folder of our own, where no session manager makes one.
+std::string PrivateTmpFolder() { return "/tmp/tessiva-" + std::to_string(getuid()); }
+
+// Where new marks go. Both are derived from the user id alone, never from the environment: a
+// program started from su, ssh or a bare launcher must meet the same registry.
 std::string RuntimeFolder() {
-    // The desktop's per-user runtime folder is the platform's place for such marks.
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"))
-        if (runtime[0] == '/' && PrivateFolder(runtime))
-            return std::string(runtime) + "/";
-    const std::string fallback = "/tmp/tessiva-" + std::to_string(getuid());
+    if (PrivateFolder(UserRuntimeFolder()))
+        return UserRuntimeFolder() + "/";
+    const std::string fallback = PrivateTmpFolder();
     if (mkdir(fallback.c_str(), 0700) != 0 && errno != EEXIST)
         return std::string();
     return PrivateFolder(fallback) ? fallback + "/" : std::string();
@@ -68,4 +72,16 @@ std::string WindowClassLock::LockFilePath(const std::string& className) {
         return std::string();
     const std::string folder = RuntimeFolder();
     return folder.empty() ? std::string() : folder + FileNameOf(className);
+}
+
+std::vector<std::string> WindowClassLock::LockFilePaths(const std::string& className) {
+    std::vector<std::string> paths;
+    if (className.empty())
+        return paths;
+    // The runtime folder may have come or gone since a window took its mark, so both folders
+    // are asked; neither is created for asking.
+    for (const std::string& folder : {UserRuntimeFolder(), PrivateTmpFolder()})
+        if (PrivateFolder(folder))
+            paths.push_back(folder + "/" + FileNameOf(className));
+    return paths;
 }

@@ -3,6 +3,7 @@
 // class's file, held for the life of the object.
 
 #include <string>
+#include <vector>
 
 class WindowClassLock {
 public:
@@ -14,10 +15,14 @@ public:
 
     bool Held() const { return fd >= 0; }
 
-    // The registry file of a class, or empty when no safe runtime folder exists. The folder is
-    // $XDG_RUNTIME_DIR when it is an absolute path to a folder of this user, else
-    // /tmp/tessiva-<uid>/, created 0700 and checked to belong to this user alone.
+    // The registry file a new window of the class marks, or empty when no safe folder exists.
+    // The folder is the user's runtime folder /run/user/<uid>/ when it is a folder of this user
+    // alone, else /tmp/tessiva-<uid>/, created 0700 and checked to belong to this user alone.
+    // Nothing in the environment changes it.
     static std::string LockFilePath(const std::string& className);
+    // Every registry file of the class that a live window may hold, in both folders above
+    // (those that exist and belong to this user alone), for asking.
+    static std::vector<std::string> LockFilePaths(const std::string& className);
 
 private:
     int fd = -1;

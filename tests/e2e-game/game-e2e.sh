@@ -8,8 +8,9 @@
 set -u
 game=$1 helper=$2 probe=$3 out=$4
 failures=0
-# A registry of this run's own: the headless tests running beside it make main windows too,
-# and so may a game that the user is playing.
+# The window class registry is this run's own through private-registry.sh (the headless tests
+# running beside it make main windows too, and so may a game that the user is playing); a
+# runtime folder of its own keeps the display libraries quiet.
 export XDG_RUNTIME_DIR=$out/runtime
 rm -rf "$XDG_RUNTIME_DIR"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

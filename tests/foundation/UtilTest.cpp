@@ -20,8 +20,11 @@ TEST(ParseInt, AcceptsBlanksAndSignAndWraps) {
         {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
         {"2147483648", INT32_MIN}, {"4294967297", 1}, {"4294967296", 0},   // 32-bit wrap-around
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(Util::ParseInt(c.text), c.expected) << "text: '" << c.text << "'";
+        int32_t value = 0;
+        EXPECT_TRUE(Util::TryParseInt(c.text, value) && value == c.expected) << "text: '" << c.text << "'";
+    }
 }
 
 TEST(ParseInt, RejectsWithTheLocationOfTheFault) {
@@ -35,6 +38,8 @@ TEST(ParseInt, RejectsWithTheLocationOfTheFault) {
         {"-", "Util::ParseInt (203)"}, {" + ", "Util::ParseInt (203)"},
     };
     for (const Case& c : cases) {
+        int32_t untouched = 17;
+        EXPECT_FALSE(Util::TryParseInt(c.text, untouched) || untouched != 17) << "text: '" << c.text << "'";
         try {
             Util::ParseInt(std::string_view(c.text));
             ADD_FAILURE() << "'" << c.text << "' parsed";
@@ -67,10 +72,20 @@ TEST(ReadFileAscii, RaisesWhenThePathIsNoReadablePlainFile) {
     std::filesystem::create_directory(folder.path + "sub");
     // A FIFO with no writer would block a plain open for ever.
     ASSERT_EQ(mkfifo((folder.path + "fifo.ctg").c_str(), 0600), 0);
+    // Sparse: a file just over the limit, and one of 2.5 GB whose low 32 bits look small.
+    const std::string atLimit = folder.Write("limit.dat", "");
+    const std::string over = folder.Write("over.dat", "");
+    const std::string huge = folder.Write("huge.ctg", "");
+    std::filesystem::resize_file(atLimit, Util::kMaxTextFileBytes);
+    std::filesystem::resize_file(over, Util::kMaxTextFileBytes + 1);
+    std::filesystem::resize_file(huge, (int64_t(5) << 29) + 3);
+    EXPECT_EQ(Util::ReadFileAscii(atLimit, false).size(), size_t(Util::kMaxTextFileBytes));
     struct Case { std::string path; const char* location; };
     for (const Case& c : {Case{folder.path + "missing.dat", "Util::ReadFileAscii (72)"},
                           Case{folder.path + "sub", "Util::ReadFileAscii (72)"},
-                          Case{folder.path + "fifo.ctg", "Util::ReadFileAscii (72)"}}) {
+                          Case{folder.path + "fifo.ctg", "Util::ReadFileAscii (72)"},
+                          Case{over, "Util::ReadFileAscii (74)"},
+                          Case{huge, "Util::ReadFileAscii (74)"}}) {
         try {
             Util::ReadFileAscii(c.path, true);
             ADD_FAILURE() << c.path << " was read";

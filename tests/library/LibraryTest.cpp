@@ -6,6 +6,7 @@
 #include "foundation/ApplicationException.h"
 #include "foundation/NibbleSwap.h"
 #include "foundation/TestFolder.h"
+#include "library/HostileLibrary.h"
 #include "library/Category.h"
 #include "library/Pack.h"
 #include "library/Puzzle.h"
@@ -170,26 +171,93 @@ TEST_F(LibraryTest, PictureIsTheOggWhenPresentAndBaseNamesPadToEightDigits) {
     AddPuzzle("000000-5", "Category=1\r\n");
     AddPuzzle("00000043", "Category=1\r\n", {});
     AddPuzzle("0043", "", {".jpg"});                      // not the base name of 43
-    AddPuzzle("00000044", "Category=1\r\n", {".JPG"});  // names are exact on this file system
-    std::filesystem::create_directory(folder.path + "Puzzles/00000044.jpg");
+    AddPuzzle("00000044", "Category=1\r\n", {".JPG"});
+    std::filesystem::create_directory(folder.path + "Puzzles/00000044.jpg");   // no picture
     AddPuzzle("00000045", "Category=1\r\n");
     ASSERT_EQ(mkfifo((folder.path + "Puzzles/00000045.ogg").c_str(), 0600), 0);   // no picture
     Load();
 
-    EXPECT_EQ(skipped, (std::vector<std::string>{"43: Puzzle::ReadPuzzle (65)", "44: Puzzle::ReadPuzzle (65)"}));
-    ASSERT_EQ(PuzzleList().size(), 5u);
+    EXPECT_EQ(skipped, (std::vector<std::string>{"43: Puzzle::ReadPuzzle (65)"}));
+    ASSERT_EQ(PuzzleList().size(), 6u);
     const std::string puzzles = folder.path + "Puzzles/";
     EXPECT_EQ(PuzzleList()[0]->picturePath, puzzles + "00000005.ogg");
     EXPECT_EQ(PuzzleList()[1]->picturePath, puzzles + "123456789.jpg");
     EXPECT_EQ(PuzzleList()[2]->picturePath, puzzles + "00000042.ogg");
     EXPECT_EQ(PuzzleList()[2]->categoryId, 1);
     EXPECT_EQ(PuzzleList()[3]->picturePath, puzzles + "000000-5.jpg");
-    EXPECT_EQ(PuzzleList()[4]->picturePath, puzzles + "00000045.jpg");
+    EXPECT_EQ(PuzzleList()[4]->picturePath, puzzles + "00000044.JPG");
+    EXPECT_EQ(PuzzleList()[5]->picturePath, puzzles + "00000045.jpg");
 
     struct Case { int32_t id; const char* baseName; };
     for (const Case c : {Case{42, "00000042"}, Case{0, "00000000"}, Case{12345678, "12345678"},
                          Case{-5, "000000-5"}, Case{INT32_MIN, "-2147483648"}})
         EXPECT_EQ(Puzzle::BaseName(c.id), c.baseName);
+}
+
+// The library was made where names ignore case: "00000011.JPG" is a picture. Where a folder
+// holds several spellings the small letters win, then the first by bytes, whichever the folder
+// lists first; a single lookup without the listing chooses the same.
+TEST_F(LibraryTest, PuzzleFilesAreFoundWhateverTheCaseOfTheirExtension) {
+    AddCategory("1.ctg", "Name=All\r\n");
+    AddPack("1.pck", "Name=One\r\nPuzzles=11,12,13,14,15,16\r\n");
+    struct Case { const char* baseName; std::vector<const char*> files; const char* picture; };
+    const Case cases[] = {
+        {"00000011", {".JPG", ".dat"}, "00000011.JPG"},
+        {"00000012", {".jpg", ".Ogg", ".DaT"}, "00000012.Ogg"},
+        {"00000013", {".jpg", ".DAT"}, "00000013.jpg"},
+        {"00000014", {".JPG", ".jpg", ".Jpg", ".dat"}, "00000014.jpg"},
+        {"00000015", {".jPG", ".Jpg", ".JPg", ".dat"}, "00000015.JPg"},
+        {"00000016", {".jpeg", ".JPG.dat", ".dat"}, nullptr},   // no spelling of ".jpg"
+    };
+    for (const Case& c : cases)
+        for (const char* extension : c.files)
+            folder.Write(std::string("Puzzles/") + c.baseName + extension, Swapped("Category=1\r\n"));
+    Load();
+
+    const std::string puzzles = folder.path + "Puzzles/";
+    std::vector<std::string> scanned, single;
+    for (const auto& puzzle : PuzzleList())
+        scanned.push_back(puzzle->picturePath);
+    Puzzle::ClearPuzzleList();
+    for (const Case& c : cases) {
+        if (!c.picture) {
+            EXPECT_THROW(Puzzle::ReadPuzzle(puzzles, std::stoi(c.baseName)), ApplicationException);
+            continue;
+        }
+        Puzzle::ReadPuzzle(puzzles, std::stoi(c.baseName));
+        single.push_back(PuzzleList().back()->picturePath);
+        EXPECT_EQ(single.back(), puzzles + c.picture);
+    }
+    EXPECT_EQ(scanned, single);
+    EXPECT_EQ(skipped, std::vector<std::string>{"16: Puzzle::ReadPuzzle (65)"});
+}
+
+// Each hostile file costs no more than a look at its size or its name; a puzzle that failed is
+// reported once, however often and by however many packs it is listed.
+TEST_F(LibraryTest, HostileFilesAreSkippedWithoutBeingReadAndEachFailedPuzzleOnce) {
+    HostileLibrary::Write(folder);
+    Load();
+
+    EXPECT_EQ(CategoryNames(), std::vector<std::string>{"Hostile"});
+    std::vector<std::string> packs;
+    for (const auto& pack : PackList())
+        packs.push_back(pack->name);
+    EXPECT_EQ(packs, (std::vector<std::string>{"Missing", "Overflow", "Repeated", "Pictures"}));
+    EXPECT_EQ(PackList()[1]->puzzleIds, (std::vector<int32_t>{1215752191, 1, 2147483647}));
+    EXPECT_EQ(PackList()[2]->puzzleIds.size(), size_t(HostileLibrary::kRepeats));
+    EXPECT_EQ(PuzzleIds(PuzzleList()), (std::vector<int32_t>{1, 2, 3, 6}));
+    EXPECT_EQ(PuzzleList().back()->picturePath, folder.path + "Puzzles/00000006.JPG");
+
+    ASSERT_EQ(skipped.size(), size_t(4 + HostileLibrary::kMissingIds + 5));
+    const std::vector<std::string> files(skipped.begin(), skipped.begin() + 4);
+    EXPECT_EQ(files, (std::vector<std::string>{"2.ctg: Util::ReadFileAscii (74)", "3.ctg: Util::ReadFileAscii (72)",
+                                               "4.pck: Util::ReadFileAscii (72)",
+                                               "9.pck: Util::ReadFileAscii (74)"}));
+    EXPECT_EQ(skipped[4], "1000: Puzzle::ReadPuzzle (65)");
+    const std::vector<std::string> rest(skipped.end() - 5, skipped.end());
+    EXPECT_EQ(rest, (std::vector<std::string>{"1215752191: Puzzle::ReadPuzzle (65)",
+                                              "2147483647: Puzzle::ReadPuzzle (65)", "9: Puzzle::ReadPuzzle (65)",
+                                              "4: Util::ReadFileAscii (74)", "5: Puzzle::ReadPuzzle (65)"}));
 }
 
 TEST_F(LibraryTest, AFailedPuzzleIsTriedAgainButALoadedOneIsNot) {

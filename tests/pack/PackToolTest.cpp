@@ -3,16 +3,20 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <turbojpeg.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "foundation/NibbleSwap.h"
 #include "foundation/TestFolder.h"
+#include "library/HostileLibrary.h"
 
 extern char** environ;
 
@@ -40,6 +44,51 @@ std::string TinyBitmap(uint8_t blue) {
     std::string bytes(reinterpret_cast<const char*>(header), sizeof header);
     for (int row = 0; row < 2; ++row)
         bytes += std::string{static_cast<char>(blue), 0, 0, static_cast<char>(blue), 0, 0, 0, 0};
+    return bytes;
+}
+
+uint32_t Crc32(const std::string& bytes) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (const char c : bytes) {
+        crc ^= static_cast<uint8_t>(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+std::string BigEndian(uint32_t value) {
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+            static_cast<char>(value)};
+}
+
+std::string PngChunk(const std::string& type, const std::string& data) {
+    return BigEndian(static_cast<uint32_t>(data.size())) + type + data + BigEndian(Crc32(type + data));
+}
+
+// A well-formed PNG of a few dozen bytes whose header claims 30000 x 30000 pixels: decoding it
+// would take 3.5 GB before its data ran out.
+std::string HeaderBombPng() {
+    const std::string header = BigEndian(30000) + BigEndian(30000) + std::string("\x08\x02\x00\x00\x00", 5);
+    const std::string emptyZlib("\x78\x9C\x03\x00\x00\x00\x00\x01", 8);
+    return std::string("\x89PNG\r\n\x1A\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", emptyZlib) +
+           PngChunk("IEND", "");
+}
+
+// A 64 x 64 JPEG of a gradient, whole.
+std::string SmallJpeg() {
+    constexpr int kSide = 64;
+    std::vector<unsigned char> pixels(kSide * kSide * 3);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<unsigned char>(i * 7);
+    const std::unique_ptr<void, int (*)(tjhandle)> encoder(tjInitCompress(), tjDestroy);
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    if (!encoder || tjCompress2(encoder.get(), pixels.data(), kSide, 0, kSide, TJPF_RGB, &jpeg, &size, TJSAMP_420,
+                                90, 0) != 0)
+        return {};
+    std::string bytes(reinterpret_cast<const char*>(jpeg), size);
+    tjFree(jpeg);
     return bytes;
 }
 
@@ -131,6 +180,13 @@ TEST_F(PackToolTest, AddedCategoriesAndPacksAreWhatTheGameLoads) {
 TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
     const std::string good = Picture("good.bmp", 0xFF);
     const std::string bad = pictures.Write("bad.jpg", "not a picture");
+    const std::string jpeg = SmallJpeg();
+    ASSERT_FALSE(jpeg.empty());
+    const std::string truncated = pictures.Write("truncated.jpg", jpeg.substr(0, jpeg.size() / 2));
+    const std::string bomb = pictures.Write("bomb.png", HeaderBombPng());
+    const std::string empty = pictures.Write("empty.jpg", "");
+    const std::string fifo = pictures.path + "fifo.jpg";   // would block a reader for ever
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     ASSERT_EQ(Run({"add-category", library.path, "3", "Birds"}).status, 0);
     ASSERT_EQ(Run({"add-pack", library.path, "--id", "7", "--name", "Seven", "--category", "3", good}).status, 0);
     const auto before = Snapshot();
@@ -139,6 +195,12 @@ TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
         {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "4", good},   // no category 4
         {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", good, bad},
         {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", pictures.path + "none.png"},
+        // Pictures the game refuses, checked as the game reads them and before any decode.
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", truncated},
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", bomb},
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", empty},
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", fifo},
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3", pictures.path},
         {"add-pack", library.path, "--id", "7", "--name", "Again", "--category", "3", good},   // pack 7 exists
         {"add-pack", library.path, "--id", "8", "--name", "Two\nlines", "--category", "3", good},
         {"add-pack", library.path, "--id", "8", "--name", "Puzzles=1", "--category", "3", good},
@@ -172,6 +234,36 @@ TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
                   result.err.rfind("usage: ", 0) == 0 ? 5 : 1) << shown << ": " << result.err;
     }
     EXPECT_EQ(Snapshot(), before);
+
+    // The whole JPEG that the truncated one was cut from is taken.
+    const Result whole = Run({"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3",
+                              pictures.Write("whole.jpg", jpeg)});
+    EXPECT_EQ(whole.status, 0) << whole.err;
+}
+
+// The list shows what the game loads from a hostile folder, with the size refusal's location
+// text and each failed puzzle once.
+TEST_F(PackToolTest, ListShowsWhatTheGameSkipsInAHostileFolder) {
+    HostileLibrary::Write(library);
+    const Result json = Run({"list", "--json", library.path});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto count = [&](const std::string& text) {
+        size_t found = 0;
+        for (size_t at = json.out.find(text); at != std::string::npos; at = json.out.find(text, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count(R"j({"file":"2.ctg","reason":"Util::ReadFileAscii (74)"})j"), 1u);
+    EXPECT_EQ(count(R"j({"file":"9.pck","reason":"Util::ReadFileAscii (74)"})j"), 1u);
+    EXPECT_EQ(count(R"j({"puzzle":4,"reason":"Util::ReadFileAscii (74)"})j"), 1u);
+    EXPECT_EQ(count(R"j({"puzzle":9,"reason":"Puzzle::ReadPuzzle (65)"})j"), 1u);
+    EXPECT_EQ(count(R"j("reason":"Puzzle::ReadPuzzle (65)")j"), size_t(HostileLibrary::kMissingIds + 4));
+    EXPECT_EQ(count(R"j("categories":[{"id":1,"name":"Hostile","puzzles":[1,2,3,6]}])j"), 1u);
+    EXPECT_EQ(count(R"j({"id":6,"categoryId":1,"picture":"Puzzles/00000006.JPG"})j"), 1u);
+
+    const Result text = Run({"list", library.path});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("\n  9.pck: Util::ReadFileAscii (74)\n"), std::string::npos);
 }
 
 TEST_F(PackToolTest, AFailedWriteLeavesNothingBehind) {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 
 #include "foundation/ApplicationException.h"
@@ -61,7 +63,7 @@ const std::string kSomeErrors =
     "Please make sure Tessiva Orlune is closed and try again. ";
 
 // A program folder with three packs: Alpha (1, 7), Beta (2, 7) and Gamma (3). Puzzle 1 has
-// three pictures and a link to a file outside; beside them lie files and a folder that only
+// four pictures (one spelled ".JPG", which the game reads too) and a link to a file outside; beside them lie files and a folder that only
 // look like puzzle 1's or 7's.
 class PacksweepLogicTest : public ::testing::Test {
 protected:
@@ -76,8 +78,8 @@ protected:
         WritePack("20.pck", "Beta", "2, 7");
         WritePack("30.pck", "Gamma", "3");
         for (const char* name :
-             {"00000001.dat", "00000001.jpg", "00000001.ogg", "00000002.dat", "00000002.jpg",
-              "00000003.dat", "00000003.jpg", "00000007.dat", "00000007.jpg",
+             {"00000001.dat", "00000001.jpg", "00000001.JPG", "00000001.ogg", "00000002.dat",
+              "00000002.jpg", "00000003.dat", "00000003.jpg", "00000007.dat", "00000007.jpg",
               // not puzzle files: a second extension, a longer name, no extension
               "00000007.dat.bak", "00000001x.jpg", "00000001"})
             Touch(program + "Puzzles/" + name);
@@ -162,8 +164,8 @@ TEST_F(PacksweepLogicTest, UninstallRemovesThePacksAndThePuzzlesNoOtherPackLists
         std::vector<std::string> rowsAfter;
     };
     const std::vector<std::string> alphaFiles = {"10.pck", "Puzzles/00000001.dat",
-                                                 "Puzzles/00000001.jpg", "Puzzles/00000001.ogg",
-                                                 "Puzzles/00000001.lnk"};
+                                                 "Puzzles/00000001.jpg", "Puzzles/00000001.JPG",
+                                                 "Puzzles/00000001.ogg", "Puzzles/00000001.lnk"};
     std::vector<std::string> alphaAndBetaFiles = alphaFiles;
     alphaAndBetaFiles.insert(alphaAndBetaFiles.end(),
                              {"20.pck", "Puzzles/00000002.dat", "Puzzles/00000002.jpg",
@@ -249,8 +251,8 @@ TEST_F(PacksweepLogicTest, PackFileThatCannotBeDeletedKeepsThePackAndAllItsPuzzl
     };
     const Case cases[] = {
         {"20.pck",
-         {"10.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg", "Puzzles/00000001.ogg",
-          "Puzzles/00000001.lnk"},
+         {"10.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg", "Puzzles/00000001.JPG",
+          "Puzzles/00000001.ogg", "Puzzles/00000001.lnk"},
          {"Beta", "Gamma"}},
         {"10.pck", {"20.pck", "Puzzles/00000002.dat", "Puzzles/00000002.jpg"}, {"Alpha", "Gamma"}},
     };
@@ -287,6 +289,97 @@ TEST_F(PacksweepLogicTest, PackFileGoneSinceTheListWasReadIsReportedAsAnError) {
     EXPECT_EQ(host.rows, (std::vector<std::string>{"Alpha", "Gamma"}));
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(host.messages[1].text, kSomeErrors);
+}
+
+// What the packs on disk list when the deletion starts decides, not the list read before.
+TEST_F(PacksweepLogicTest, PacksOnDiskAtTheMomentOfDeletionDecideWhatIsKept) {
+    struct Case {
+        const char* change;   // made while the dialog is open
+        std::function<void()> make;
+        std::vector<std::string> gone;
+    };
+    const Case cases[] = {
+        {"Delta, listing 1, added", [this] { WritePack("40.pck", "Delta", "1"); }, {"10.pck"}},
+        {"Beta removed", [this] { fs::remove(program + "20.pck"); },
+         {"10.pck", "20.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg", "Puzzles/00000001.JPG",
+          "Puzzles/00000001.ogg", "Puzzles/00000001.lnk", "Puzzles/00000007.dat", "Puzzles/00000007.jpg"}},
+    };
+    for (const Case& c : cases) {
+        Restart();
+        const std::set<std::string> before = Files();
+        Dialog();
+        c.make();
+        const std::set<std::string> changed = Files();
+        host.selection = {"Alpha"};
+
+        Dialog().OnBtnUninstall();
+
+        SCOPED_TRACE(c.change);
+        std::set<std::string> expected = before;
+        expected.insert(changed.begin(), changed.end());
+        EXPECT_EQ(Files(), Without(expected, c.gone));
+        ASSERT_EQ(host.messages.size(), 2u);
+        EXPECT_EQ(host.messages[1].text, kSuccess);
+    }
+}
+
+// Makes a pack file that cannot be opened. Permissions do not stop root, so for root the file
+// becomes a link to a kernel attribute that may only be written, which no one can open to read.
+bool MakeUnreadable(const std::string& path) {
+    ::chmod(path.c_str(), 0);
+    if (std::ifstream(path).is_open()) {
+        fs::remove(path);
+        for (const char* writeOnly : {"/sys/bus/platform/drivers_probe", "/sys/bus/cpu/drivers_probe"}) {
+            if (fs::is_regular_file(writeOnly)) {
+                fs::create_symlink(writeOnly, path);
+                break;
+            }
+        }
+    }
+    return fs::is_regular_file(path) && !std::ifstream(path).is_open();
+}
+
+// A pack file that cannot be read may list any puzzle, so no puzzle goes; one that reads as no
+// pack lists none, as in the game.
+TEST_F(PacksweepLogicTest, AnUnreadablePackFileKeepsEveryPuzzleAGarbledOneNone) {
+    struct Case {
+        const char* what;
+        std::function<bool(const std::string& path)> make;   // false: cannot be made here
+        std::vector<std::string> gone;
+        const std::string& message;
+    };
+    const std::vector<std::string> alphaFiles = {"10.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg",
+                                                 "Puzzles/00000001.JPG", "Puzzles/00000001.ogg",
+                                                 "Puzzles/00000001.lnk"};
+    const Case cases[] = {
+        {"garbled", [](const std::string& path) { return bool(std::ofstream(path) << "\x01\x02 no pack"); },
+         alphaFiles, kSuccess},
+        {"a FIFO", [](const std::string& path) { return ::mkfifo(path.c_str(), 0600) == 0; }, alphaFiles,
+         kSuccess},
+        // Last, as it cannot be made everywhere.
+        {"cannot be opened",
+         [this](const std::string& path) {
+             WritePack("50.pck", "Hidden", "1");
+             return MakeUnreadable(path);
+         },
+         {"10.pck"}, kSomeErrors},
+    };
+    for (const Case& c : cases) {
+        Restart();
+        SCOPED_TRACE(c.what);
+        if (!c.make(program + "50.pck"))
+            GTEST_SKIP() << "no way to make an unreadable file here";
+        const std::set<std::string> before = Files();
+        Dialog();
+        host.selection = {"Alpha"};
+
+        Dialog().OnBtnUninstall();
+
+        EXPECT_EQ(Files(), Without(before, c.gone));
+        EXPECT_EQ(host.rows, (std::vector<std::string>{"Beta", "Gamma"}));
+        ASSERT_EQ(host.messages.size(), 2u);
+        EXPECT_EQ(host.messages[1].text, c.message);
+    }
 }
 
 TEST_F(PacksweepLogicTest, DownloadOpensTheMorePuzzlesPageAndIgnoresFailures) {

@@ -1,10 +1,13 @@
 // Chores of the pack remover's end-to-end test that the shell cannot do by itself:
 //   write-pack FILE NAME IDS      writes a pack file the way the library reads it
 //   hold-class CLASS              holds a live window's registry mark until killed
+//   hold-x-window CLASS           shows an X window of that WM_CLASS inside a frame, as a window
+//                                 manager would, without a registry mark, until killed
 //   screenshot OUT.png X Y W H    saves a rectangle of the screen
 //   close-window XID              asks a window to close, as its close box does
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <unistd.h>
@@ -30,6 +33,27 @@ int HoldClass(const char* className) {
     const WindowClassLock lock(className);
     if (!lock.Held())
         return 1;
+    std::puts("held");
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+
+int HoldXWindow(const char* className) {
+    const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr),
+                                                              XCloseDisplay);
+    if (!display)
+        return 1;
+    const Window root = DefaultRootWindow(display.get());
+    const Window frame = XCreateSimpleWindow(display.get(), root, 0, 0, 200, 150, 0, 0, 0);
+    const Window client = XCreateSimpleWindow(display.get(), frame, 0, 20, 200, 130, 0, 0, 0);
+    std::string instance = "game";
+    std::string windowClass = className;
+    XClassHint hint{instance.data(), windowClass.data()};
+    XSetClassHint(display.get(), client, &hint);
+    XMapWindow(display.get(), client);
+    XMapWindow(display.get(), frame);
+    XSync(display.get(), False);
     std::puts("held");
     std::fflush(stdout);
     for (;;)
@@ -71,10 +95,12 @@ int main(int argc, char** argv) {
         return WritePack(argv + 2);
     if (command == "hold-class" && argc == 3)
         return HoldClass(argv[2]);
+    if (command == "hold-x-window" && argc == 3)
+        return HoldXWindow(argv[2]);
     if (command == "screenshot" && argc == 7)
         return Screenshot(argv + 2);
     if (command == "close-window" && argc == 3)
         return CloseWindow(argv[2]);
-    std::fprintf(stderr, "usage: %s write-pack|hold-class|screenshot|close-window ...\n", argv[0]);
+    std::fprintf(stderr, "usage: %s write-pack|hold-class|hold-x-window|screenshot|close-window ...\n", argv[0]);
     return 2;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The pack remover's real dialog under Xvfb: the sorted list, an uninstall with its refreshed
-# list, the refusal while a game window is registered, and the exit codes of Exit, Escape and
-# the close box.
+# list, the refusal while a game window is registered or shown by the X server (whatever the
+# environment of either program), and the exit codes of Exit, Escape and the close box. Run it
+# through private-registry.sh, so that other tests' windows are not the game's.
 # Usage: packsweep-e2e.sh PACKSWEEP HELPER SCREENSHOT_FOLDER [GAME]
 set -euo pipefail
 
@@ -24,7 +25,8 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
 
-# Our own registry folder, so a game started by another test does not count as running.
+# The game's stand-ins run with a runtime folder of their own and the dialog with none: the
+# registry must not depend on either.
 export XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$shots"
@@ -51,7 +53,7 @@ expect_files() {
 
 # Starts the dialog; sets app (its pid) and main (its window).
 start() {
-  "$program/Packsweep" &
+  env -u XDG_RUNTIME_DIR "$program/Packsweep" &
   app=$!
   background+=("$app")
   main=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$app" --name '^Tessiva Orlune$' \
@@ -84,9 +86,11 @@ expect_files ./2.pck ./Packsweep ./Puzzles ./Puzzles/00000001.dat.bak ./Puzzles/
   ./Puzzles/00000002.jpg ./Puzzles/00000007.dat ./Puzzles/00000007.jpg
 
 # 2. While a game window is registered the dialog refuses without asking (its message box looks
-#    like the one for an empty selection; step 3 shows that the selection was there). The list
-#    has been read anew, so its last row is now alpha.
-"$helper" hold-class Tessiva_MainForm > "$work/held" &
+#    like the one for an empty selection; step 3 shows that the selection was there), although
+#    the window's program has another runtime folder. The list has been read anew, so its last
+#    row is now alpha.
+mkdir -m 700 "$work/other-run"
+XDG_RUNTIME_DIR=$work/other-run "$helper" hold-class Tessiva_MainForm > "$work/held" &
 background+=("$!")
 holder=$!
 timeout 10 bash -c "until grep -q held '$work/held'; do sleep 0.1; done" || fail "no lock"
@@ -98,6 +102,19 @@ shot refusal
 answer "$refusal" Return
 expect_files ./2.pck ./Packsweep ./Puzzles ./Puzzles/00000001.dat.bak ./Puzzles/00000002.dat \
   ./Puzzles/00000002.jpg ./Puzzles/00000007.dat ./Puzzles/00000007.jpg
+kill "$holder"
+wait "$holder" 2>/dev/null || true
+
+# 2b. The same while the X server shows a window of the game's class that has no registry mark.
+"$helper" hold-x-window Tessiva_MainForm > "$work/shown" &
+background+=("$!")
+holder=$!
+timeout 10 bash -c "until grep -q held '$work/shown'; do sleep 0.1; done" || fail "no X window"
+keys "$main" Return
+refusal=$(message_box "$main")
+[[ "$(xdotool getwindowname "$refusal" 2>/dev/null)" != "Confirm Uninstall" ]] \
+  || fail "asked while the X server shows the game"
+answer "$refusal" Return
 kill "$holder"
 wait "$holder" 2>/dev/null || true
 

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <optional>
 
 #include "PlatformTestSupport.h"
@@ -74,6 +75,36 @@ TEST(WindowClassRegistry, TheLockGoesWithAProcessThatDies) {
     EXPECT_FALSE(TopLevelWindowOfClassExists(className));
     close(ready[0]);
     close(ready[1]);
+}
+
+// Programs started from su, ssh or a launcher see other environments; the registry must not.
+TEST(WindowClassRegistry, TheFolderFollowsTheUserNotTheEnvironment) {
+    const UniqueClass className("Environment");
+    const std::string uid = std::to_string(getuid());
+    const std::string path = WindowClassLock::LockFilePath(className);
+    EXPECT_TRUE(path.rfind("/run/user/" + uid + "/", 0) == 0 || path.rfind("/tmp/tessiva-" + uid + "/", 0) == 0)
+        << path;
+
+    char pattern[] = "/tmp/registry-test-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::optional<std::string> savedRuntime = saved ? std::optional<std::string>(saved) : std::nullopt;
+    setenv("XDG_RUNTIME_DIR", pattern, 1);   // a private folder of this user, as a session's would be
+    EXPECT_EQ(WindowClassLock::LockFilePath(className), path);
+    {
+        WindowClassLock lock(className);
+        ASSERT_TRUE(lock.Held());
+        unsetenv("XDG_RUNTIME_DIR");
+        EXPECT_TRUE(ExistsFromAnotherProcess(className));
+        setenv("XDG_RUNTIME_DIR", "/nonexistent", 1);
+        EXPECT_TRUE(ExistsFromAnotherProcess(className));
+    }
+    EXPECT_FALSE(ExistsFromAnotherProcess(className));
+    if (savedRuntime)
+        setenv("XDG_RUNTIME_DIR", savedRuntime->c_str(), 1);
+    else
+        unsetenv("XDG_RUNTIME_DIR");
+    rmdir(pattern);
 }
 
 TEST(WindowClassRegistry, ClassNamesBecomeSafeFileNames) {

@@ -1,7 +1,5 @@
 #include "AddCommands.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +13,7 @@
 #include "ToolError.h"
 #include "foundation/ApplicationException.h"
 #include "foundation/Util.h"
+#include "gfx/Bitmap.h"
 #include "library/Category.h"
 #include "library/LibraryFolder.h"
 #include "library/LibraryWriter.h"
@@ -76,13 +75,24 @@ void CheckIdIsNew(const std::string& folder, const std::string& extension, int32
         Refuse(std::string(what) + " " + std::to_string(id) + " already exists");
 }
 
+// Checks the picture the way the game reads it, with the game's own decoder: the size in its
+// header is held to the same limits before any pixel memory is taken, and a picture the game
+// would refuse (truncated, corrupt, of no known format) is refused here. Returns its bytes.
 std::string ReadPicture(const std::string& path) {
-    struct SurfaceFree {
-        void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-    };
-    const std::unique_ptr<SDL_Surface, SurfaceFree> decoded(IMG_Load(path.c_str()));
-    if (!decoded)
-        Refuse("not a picture: " + path + " (" + IMG_GetError() + ")");
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        Refuse("not a picture: " + path + " (no such plain file)");
+    {
+        Gdiplus::Bitmap decoded(path);
+        switch (decoded.GetLastStatus()) {
+        case Gdiplus::Ok:
+            break;
+        case Gdiplus::OutOfMemory:
+            Refuse("picture too large for the game: " + path);
+        default:
+            Refuse("not a picture the game can show: " + path + " (unknown format, truncated or corrupt)");
+        }
+    }
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();

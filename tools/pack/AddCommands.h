@@ -19,8 +19,8 @@ struct PackRequest {
 };
 
 // Copies each picture into Puzzles/ under the next free puzzle ids, writes their ".dat" files
-// and then the pack file listing them. Every picture must decode; on any failure the files this
-// call wrote are removed again. Throws ToolError.
+// and then the pack file listing them. Every picture must be one the game shows, by its decoder
+// and size limits; on any failure the files this call wrote are removed again. Throws ToolError.
 void AddPack(const PackRequest& request);
 
 // A non-negative decimal id without sign or blanks, as written into file names. Throws ToolError.
