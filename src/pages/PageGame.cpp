@@ -63,7 +63,8 @@ PageGame::~PageGame() = default;
 
 void PageGame::StartGame() {
     Board& board = TheBoard();
-    FilterButton.State = board.edgesOnly ? MultiStateButton::kChecked : MultiStateButton::kUnchecked;
+    FilterButton.State =
+        board.edgesOnly ? MultiStateButton::kChecked : MultiStateButton::kUnchecked;
     const Gdiplus::Rect boardRect = BoardRect();
     previewImage.reset();   // the gallery may have chosen another picture
     board.NewGame();
@@ -74,7 +75,8 @@ void PageGame::StartGame() {
 Gdiplus::Rect PageGame::BoardRect() {
     RECT client;
     GetClientRect(Handle(), client);
-    return Gdiplus::Rect(0, 0, client.right, client.bottom - (FilterButton.GetHeight() + kBoardGap));
+    const int barHeight = FilterButton.GetHeight() + kBoardGap;
+    return Gdiplus::Rect(0, 0, client.right, client.bottom - barHeight);
 }
 
 Gdiplus::Rect PageGame::PreviewRect() {
@@ -264,7 +266,8 @@ Gdiplus::Bitmap* PageGame::PreviewImage(const Gdiplus::Rect& preview) {
         static_cast<int>(previewImage->GetHeight()) != preview.Height) {
         previewImage = std::make_unique<Gdiplus::Bitmap>(preview.Width, preview.Height);
         Gdiplus::Graphics scaled(previewImage.get());
-        scaled.DrawImage(TheBoard().picture.Get(), Gdiplus::Rect(0, 0, preview.Width, preview.Height));
+        scaled.DrawImage(TheBoard().picture.Get(),
+                         Gdiplus::Rect(0, 0, preview.Width, preview.Height));
         scaled.Flush();
     }
     return previewImage.get();

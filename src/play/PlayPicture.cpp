@@ -8,8 +8,8 @@ Gdiplus::Size PlayPictureSize(int32_t clientWidth, int32_t clientHeight, int32_t
     // The products are taken with the single-precision constants and truncated.
     const int32_t maxHeight = static_cast<int32_t>(clientHeight * static_cast<double>(0.8f));
     const int32_t maxWidth = static_cast<int32_t>(static_cast<double>(0.8f) * clientWidth);
-    const int32_t area =
-        static_cast<int32_t>(static_cast<double>(clientWidth * clientHeight) * static_cast<double>(0.4f));
+    const int32_t area = static_cast<int32_t>(static_cast<double>(clientWidth * clientHeight) *
+                                              static_cast<double>(0.4f));
     Gdiplus::Rect size = AreaRect(area, pictureWidth, pictureHeight);
     if (size.Width > maxWidth || size.Height > maxHeight)
         size = FitRect(pictureWidth, pictureHeight, 0, 0, maxWidth, maxHeight);

@@ -188,7 +188,8 @@ TEST_F(PageGameTest, ShuffleMovesHiddenGroupsTooAndKeepsJoinedGroupsJoined) {
     PieceGroup* second = GroupOf(board->pieces[1].get());
     const std::optional<POINT> at = FreePointOf(*second);
     ASSERT_TRUE(at);
-    Drag(*at, {at->x + joined->offsetX - second->offsetX, at->y + joined->offsetY - second->offsetY});
+    Drag(*at, {at->x + joined->offsetX - second->offsetX,
+               at->y + joined->offsetY - second->offsetY});
     ASSERT_EQ(GroupOf(board->pieces[1].get()), joined);
     ClickControl(page.FilterButton);
     ASSERT_TRUE(board->edgesOnly);

@@ -90,7 +90,8 @@ public:
         Board& board = Board::CreateCurrent();
         board.cut.Reset(new ClassicCut(&board));
         board.cut->longSideCount = kLongSide;
-        std::unique_ptr<Gdiplus::Bitmap> picture = MakePlayPicture(SamplePicture(), kWidth, kHeight);
+        std::unique_ptr<Gdiplus::Bitmap> picture =
+            MakePlayPicture(SamplePicture(), kWidth, kHeight);
         if (!picture)
             return nullptr;
         board.picture.Reset(picture.release());
