@@ -108,8 +108,9 @@ TEST_F(PageGameTest, TheMagnifierCyclesThePreviewAndHidesThePictureAtItsSmallest
         EXPECT_EQ(outline, step.picture ? 0xFFFFFFFFu : kPageBackground) << step.edge;
         EXPECT_EQ(inside != kPageBackground, step.picture) << step.edge;
         // The largest preview's area is repainted: nothing is left beyond the new box.
-        if (step.edge < 300)
+        if (step.edge < 300) {
             EXPECT_EQ(Pixel(kWidth - 299, kHeight - 224), kPageBackground) << step.edge;
+        }
     }
     EXPECT_EQ(board->clock, ClockState::NotStarted);   // the switch picks nothing up
 }
