@@ -16,7 +16,7 @@
 
 #include "embedded/EmbeddedResource.h"
 #include "platform/Platform.h"
-#include "platform/WindowSystem.h"
+#include "platform/core/WindowSystem.h"
 #include "platform/sdl/X11Connection.h"
 
 namespace {
@@ -374,7 +374,7 @@ private:
         WindowSystem* system = WindowSystem::Current();
         HWND top = FromId(windowId);
         POINT client{x, y};
-        if (const HWND capture = system->GetCapture()) {
+        if (const HWND capture = system->Input().GetCapture()) {
             const HWND captureRoot = system->GetRoot(capture);
             if (top != captureRoot) {
                 top = captureRoot;
