@@ -1,4 +1,4 @@
-#include "gfx/ImageDecoder.h"
+#include "gfx/detail/ImageDecoder.h"
 
 #include <SDL.h>
 #include <SDL_image.h>

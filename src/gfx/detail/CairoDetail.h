@@ -1,5 +1,6 @@
 #pragma once
-// Internal to the drawing layer: the cairo and pango objects behind the public classes.
+// Internal to the drawing layer: the cairo and pango objects behind the public classes, and
+// the helpers its drawing code shares.
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -8,12 +9,17 @@
 #include <memory>
 #include <vector>
 
+#include "gfx/Color.h"
 #include "gfx/GdiplusTypes.h"
 
 namespace Gdiplus {
 
+class Bitmap;
+class Brush;
+class Font;
 class GraphicsPath;
 class Matrix;
+class TextureBrush;
 
 namespace Detail {
 
@@ -100,10 +106,22 @@ public:
     std::vector<uint64_t> bits;
 };
 
+// The cairo objects behind the public classes: those classes let only the drawing layer's
+// own code reach them, through here.
+struct Access {
+    static SurfaceHolder* Surface(const Bitmap* bitmap);   // null for no bitmap or a failed one
+    static PatternHolder* Pattern(const TextureBrush& brush);   // null when the image was unusable
+    static const FontDescription& Description(const Font& font);
+};
+
 cairo_matrix_t ToCairo(const Matrix& matrix);
 // Replaces the context's path by the figures of the path (in the context's user space).
 void AppendPath(cairo_t* cr, const GraphicsPath& path);
 cairo_antialias_t AntialiasFor(SmoothingMode mode);
+void SetSourceColour(cairo_t* cr, const Color& colour);
+// The brush as the context's source, in the current user space; false for a texture brush
+// without a usable image.
+bool SetSourceBrush(cairo_t* cr, const Brush* brush);
 // Fills the path without anti-aliasing over the area, exactly as FillPath paints it under
 // smoothing mode 1, and keeps which pixels were painted; no bits when the area is too large.
 void RasterisePath(const GraphicsPath& path, PathMask& mask);
