@@ -9,9 +9,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
+
+#include "foundation/UniqueHandle.h"
 
 namespace {
 
@@ -111,10 +112,9 @@ cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned in
 // A purple jigsaw piece with tabs out at the top and right and holes at the bottom and left.
 Bytes Icon() {
     constexpr int kSize = 64;
-    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kSize, kSize), cairo_surface_destroy);
-    std::unique_ptr<cairo_t, decltype(&cairo_destroy)> context(cairo_create(surface.get()),
-                                                              cairo_destroy);
+    UniqueHandle<cairo_surface_t, cairo_surface_destroy> surface(
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kSize, kSize));
+    UniqueHandle<cairo_t, cairo_destroy> context(cairo_create(surface.get()));
     cairo_t* cr = context.get();
     const double left = 8, top = 18, right = 46, bottom = 56;
     cairo_move_to(cr, left, top);
@@ -124,8 +124,8 @@ Bytes Icon() {
     Edge(cr, left, bottom, left, top, -1);        // left: hole
     cairo_close_path(cr);
 
-    std::unique_ptr<cairo_pattern_t, decltype(&cairo_pattern_destroy)> gradient(
-        cairo_pattern_create_linear(0, 0, kSize, kSize), cairo_pattern_destroy);
+    UniqueHandle<cairo_pattern_t, cairo_pattern_destroy> gradient(
+        cairo_pattern_create_linear(0, 0, kSize, kSize));
     cairo_pattern_add_color_stop_rgb(gradient.get(), 0.0, 0xB0 / 255.0, 0x98 / 255.0, 0xEC / 255.0);
     cairo_pattern_add_color_stop_rgb(gradient.get(), 1.0, 0x56 / 255.0, 0x36 / 255.0, 0xA6 / 255.0);
     cairo_set_source(cr, gradient.get());

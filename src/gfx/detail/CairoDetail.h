@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "foundation/UniqueHandle.h"
 #include "gfx/Color.h"
 #include "gfx/GdiplusTypes.h"
 
@@ -23,26 +24,10 @@ class TextureBrush;
 
 namespace Detail {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-struct ContextDeleter {
-    void operator()(cairo_t* c) const { cairo_destroy(c); }
-};
-struct PatternDeleter {
-    void operator()(cairo_pattern_t* p) const { cairo_pattern_destroy(p); }
-};
-struct FontDescriptionDeleter {
-    void operator()(PangoFontDescription* d) const { pango_font_description_free(d); }
-};
-struct GObjectDeleter {
-    void operator()(void* object) const { g_object_unref(object); }
-};
-
-using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-using ContextPtr = std::unique_ptr<cairo_t, ContextDeleter>;
-using PatternPtr = std::unique_ptr<cairo_pattern_t, PatternDeleter>;
-using LayoutPtr = std::unique_ptr<PangoLayout, GObjectDeleter>;
+using SurfacePtr = UniqueHandle<cairo_surface_t, cairo_surface_destroy>;
+using ContextPtr = UniqueHandle<cairo_t, cairo_destroy>;
+using PatternPtr = UniqueHandle<cairo_pattern_t, cairo_pattern_destroy>;
+using LayoutPtr = UniqueHandle<PangoLayout, g_object_unref>;
 
 // A premultiplied ARGB32 image surface; cairo reference-counts it, so patterns made from it
 // keep the pixels alive after the Bitmap is gone.
@@ -72,7 +57,7 @@ public:
     const PangoFontDescription* Get() const { return description.get(); }
 
 private:
-    std::unique_ptr<PangoFontDescription, FontDescriptionDeleter> description;
+    UniqueHandle<PangoFontDescription, pango_font_description_free> description;
 };
 
 // The cairo context of one Graphics, with the pango layout it reuses for text.
