@@ -1,7 +1,6 @@
 #include "ui/Button.h"
 
-#include "ui/SharedDrawing.h"
-#include "ui/Theme.h"
+#include "ui/SkinnedLook.h"
 
 Button::Button(int32_t styleId, ContainerControl* parent) : ClickableControl(styleId, parent) {}
 

@@ -1,7 +1,6 @@
 #include "ui/Label.h"
 
-#include "ui/SharedDrawing.h"
-#include "ui/Theme.h"
+#include "ui/SkinnedLook.h"
 
 Label::Label(int32_t styleId, ContainerControl* parent) : Control(styleId, parent) {}
 

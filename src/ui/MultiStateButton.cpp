@@ -1,7 +1,6 @@
 #include "ui/MultiStateButton.h"
 
-#include "ui/SharedDrawing.h"
-#include "ui/Theme.h"
+#include "ui/SkinnedLook.h"
 
 MultiStateButton::MultiStateButton(int32_t styleId, ContainerControl* parent)
     : ClickableControl(styleId, parent) {}

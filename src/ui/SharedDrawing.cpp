@@ -5,14 +5,12 @@
 #include "gfx/FontFamily.h"
 #include "gfx/Graphics.h"
 #include "ui/Control.h"
-#include "ui/Theme.h"
 
 namespace {
 
 constexpr int32_t kPageLabelStyle = 17;
 constexpr float kSmallFontPixels = 12.0f;
 constexpr float kFontPixels = 15.0f;
-const Gdiplus::Size kSkinnedFallbackSize(100, 25);
 
 const Gdiplus::FontFamily& ArialOrSansSerif() {
     static const Gdiplus::FontFamily arial("Arial");
@@ -80,13 +78,4 @@ void DrawCaption(Gdiplus::Graphics& g, const Control& control, const std::string
         return;
     g.DrawString(text, &GetControlFont(control), Gdiplus::RectF(control.Bounds),
                  &CenteredStringFormat(), &SharedSolidBrush(kCaptionColor));
-}
-
-Gdiplus::Size SkinnedSize(int32_t styleId) { return Theme::NaturalSize(styleId, kSkinnedFallbackSize); }
-
-void PaintSkinned(Gdiplus::Graphics& g, const Control& control, ImageState look,
-                  const std::string& caption) {
-    if (Gdiplus::Bitmap* image = Theme::Image(control.StyleId, look))
-        g.DrawImage(image, control.Bounds);
-    DrawCaption(g, control, caption);
 }

@@ -15,7 +15,6 @@ namespace Gdiplus {
 class Graphics;
 }
 class Control;
-enum class ImageState;
 
 // Arial (or the generic sans-serif family when Arial is missing), regular, in pixels: 12 for the
 // page label of a list view (style id 17), 15 for every other style.
@@ -45,10 +44,3 @@ Gdiplus::ARGB BackgroundColor(int32_t styleId);
 // A caption in white, centred in the rectangle, wrapped at word boundaries and clipped to it;
 // an empty text draws nothing.
 void DrawCaption(Gdiplus::Graphics& g, const Control& control, const std::string& text);
-
-// Skinned controls (buttons and labels) are a theme image with a caption. Their natural size is
-// the style's image size, else 100 x 25 when the style has no image.
-Gdiplus::Size SkinnedSize(int32_t styleId);
-// The style's image for the look, stretched over Bounds, then the caption over it.
-void PaintSkinned(Gdiplus::Graphics& g, const Control& control, ImageState look,
-                  const std::string& caption);
