@@ -2,12 +2,29 @@
 
 include(GoogleTest)
 
-# tessiva_library(NAME SOURCES... [DEPS libs...]): one static library per source folder.
+# The include root of one folder of src/: a folder in the build tree that holds only a link to
+# src/<area>, so "area/Header.h" is found there and no other folder's headers are.
+function(tessiva_area_headers out area)
+  set(root ${CMAKE_BINARY_DIR}/layers/${area})
+  if(NOT EXISTS ${root}/${area})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${area} ${root}/${area} SYMBOLIC)
+  endif()
+  set(${out} ${root} PARENT_SCOPE)
+endfunction()
+
+# tessiva_library(NAME SOURCES... [DEPS libs...] [PRIVATE_DEPS libs...]): one static library per
+# source folder. It sees its own folder's headers and those of the libraries in DEPS (the
+# folders below it), and hands both on; PRIVATE_DEPS (SDL, cairo, pango, TurboJPEG) stay
+# inside it, so their include paths reach no caller.
 function(tessiva_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "/.*" "" area "${folder}")
+  tessiva_area_headers(headers ${area})
+  target_include_directories(${name} PUBLIC ${headers})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
 endfunction()
 
 # tessiva_test(NAME SOURCES... [DEPS libs...]): a GoogleTest executable registered with CTest.
@@ -31,10 +48,18 @@ function(tessiva_benchmark name)
 endfunction()
 
 # tessiva_program(NAME SOURCES... [DEPS libs...]): an executable placed in the program folder.
+# A program of src/ sees what its libraries see; a tool sees all of src/.
 function(tessiva_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  if(folder MATCHES "^\\.\\.")
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  else()
+    string(REGEX REPLACE "/.*" "" area "${folder}")
+    tessiva_area_headers(headers ${area})
+    target_include_directories(${name} PRIVATE ${headers})
+  endif()
   target_link_libraries(${name} PRIVATE ${ARG_DEPS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSIVA_DIST_DIR})
 endfunction()

@@ -17,7 +17,7 @@
 #include "platform/Platform.h"
 #include "platform/WindowApi.h"
 #include "ui/ControlHostWindow.h"
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "ui/ListView.h"
 #include "ui/ListViewItemControl.h"
 #include "ui/Theme.h"

@@ -5,11 +5,11 @@
 
 #include "geometry/EdgeShapeLine.h"
 #include "geometry/Piece.h"
-#include "geometry/Rectangles.h"
 #include "gfx/Graphics.h"
 #include "gfx/GraphicsPath.h"
 #include "gfx/Matrix.h"
 #include "gfx/Pen.h"
+#include "gfx/Rectangles.h"
 
 std::string SquarCut::GetLabel() {
     ComputeGridSize();

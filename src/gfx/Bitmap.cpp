@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gfx/CairoDetail.h"
-#include "gfx/ImageDecoder.h"
+#include "gfx/detail/CairoDetail.h"
+#include "gfx/detail/ImageDecoder.h"
 
 namespace Gdiplus {
 
@@ -15,6 +15,10 @@ uint32_t* PixelAt(cairo_surface_t* surface, int x, int y) {
 }
 
 }  // namespace
+
+Detail::SurfaceHolder* Detail::Access::Surface(const Bitmap* bitmap) {
+    return bitmap ? bitmap->surface.get() : nullptr;
+}
 
 Bitmap::Bitmap(int width, int height, PixelFormat format) : format(format) {
     if (width <= 0 || height <= 0) {

@@ -12,6 +12,7 @@ namespace Gdiplus {
 
 namespace Detail {
 class SurfaceHolder;
+struct Access;
 }
 
 class Bitmap {
@@ -57,10 +58,9 @@ public:
     // Writes the bitmap as a PNG file (UTF-8 path).
     Status SavePng(const std::string& path) const;
 
-    // The drawing layer's own handle on the pixels; not for callers outside gfx/.
-    Detail::SurfaceHolder* Surface() const { return surface.get(); }
-
 private:
+    friend struct Detail::Access;   // the drawing layer's own way to the pixels
+
     void Decode(const std::string& path, const Size& atLeast);
     Status Record(Status status) const;
 

@@ -1,9 +1,8 @@
 #include "gfx/Brush.h"
 
-#include "gfx/Bitmap.h"
-#include "gfx/CairoDetail.h"
 #include "gfx/SolidBrush.h"
 #include "gfx/TextureBrush.h"
+#include "gfx/detail/CairoDetail.h"
 
 namespace Gdiplus {
 
@@ -31,13 +30,16 @@ Status SolidBrush::SetColor(const Color& value) {
     return Ok;
 }
 
+Detail::PatternHolder* Detail::Access::Pattern(const TextureBrush& brush) { return brush.pattern.get(); }
+
 TextureBrush::TextureBrush(Bitmap* image, WrapMode wrapMode) : Brush(BrushTypeTextureFill), wrapMode(wrapMode) {
-    if (!image || !image->Surface()) {
+    const Detail::SurfaceHolder* surface = Detail::Access::Surface(image);
+    if (!surface) {
         Record(InvalidParameter);
         return;
     }
     // The pattern holds its own reference on the surface.
-    Detail::PatternPtr created(cairo_pattern_create_for_surface(image->Surface()->Get()));
+    Detail::PatternPtr created(cairo_pattern_create_for_surface(surface->Get()));
     if (cairo_pattern_status(created.get()) != CAIRO_STATUS_SUCCESS) {
         Record(OutOfMemory);
         return;

@@ -1,9 +1,11 @@
 #include "gfx/Font.h"
 
-#include "gfx/CairoDetail.h"
 #include "gfx/FontFamily.h"
+#include "gfx/detail/CairoDetail.h"
 
 namespace Gdiplus {
+
+const Detail::FontDescription& Detail::Access::Description(const Font& font) { return *font.description; }
 
 Font::Font(const FontFamily* family, float emSize, int style, Unit unit)
     : familyName(family ? family->GetFamilyName() : std::string()), emSize(emSize), style(style), unit(unit) {

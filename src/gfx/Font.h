@@ -12,6 +12,7 @@ class FontFamily;
 
 namespace Detail {
 class FontDescription;
+struct Access;
 }
 
 class Font {
@@ -34,9 +35,9 @@ public:
     bool IsAvailable() const { return status == Ok; }
     Status GetLastStatus() const { return status; }
 
-    Detail::FontDescription* Description() const { return description.get(); }
-
 private:
+    friend struct Detail::Access;   // the drawing layer's own way to the pango description
+
     void Build(const std::string& family);
 
     std::string familyName;

@@ -6,14 +6,13 @@
 #include <set>
 #include <strings.h>
 
+#include "foundation/UniqueHandle.h"
+
 namespace Gdiplus {
 
 namespace {
 
-struct PatternDeleter {
-    void operator()(FcPattern* p) const { FcPatternDestroy(p); }
-};
-using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+using PatternPtr = UniqueHandle<FcPattern, FcPatternDestroy>;
 
 bool IsGeneric(const std::string& name) {
     for (const char* generic : {"sans-serif", "sans", "serif", "monospace"})

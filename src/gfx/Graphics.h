@@ -61,14 +61,18 @@ public:
 
     Status Clear(const Color& color);   // every pixel inside the clip, replacing what was there
 
-    Status FillRectangle(const Brush* brush, const Rect& rect);
-    Status FillRectangle(const Brush* brush, int x, int y, int width, int height);
     Status FillRectangle(const Brush* brush, const RectF& rect);
+    Status FillRectangle(const Brush* brush, const Rect& rect) { return FillRectangle(brush, RectF(rect)); }
+    Status FillRectangle(const Brush* brush, int x, int y, int width, int height) {
+        return FillRectangle(brush, RectF(Rect(x, y, width, height)));
+    }
     // The outline of the rectangle from (x, y) to (x + width, y + height) inclusive, like the
     // one-pixel lines of a plain pen.
-    Status DrawRectangle(const Pen* pen, const Rect& rect);
-    Status DrawRectangle(const Pen* pen, int x, int y, int width, int height);
     Status DrawRectangle(const Pen* pen, const RectF& rect);
+    Status DrawRectangle(const Pen* pen, const Rect& rect) { return DrawRectangle(pen, RectF(rect)); }
+    Status DrawRectangle(const Pen* pen, int x, int y, int width, int height) {
+        return DrawRectangle(pen, RectF(Rect(x, y, width, height)));
+    }
     Status DrawLine(const Pen* pen, int x1, int y1, int x2, int y2);
     Status DrawLine(const Pen* pen, float x1, float y1, float x2, float y2);
     Status FillPath(const Brush* brush, const GraphicsPath* path);

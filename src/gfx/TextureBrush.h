@@ -12,6 +12,7 @@ class Bitmap;
 
 namespace Detail {
 class PatternHolder;
+struct Access;
 }
 
 class TextureBrush : public Brush {
@@ -31,13 +32,12 @@ public:
     Status GetTransform(Matrix* matrix) const;
     Status ResetTransform();
 
-    // The cached pattern for the drawing layer; null when the image was unusable.
-    Detail::PatternHolder* Pattern() const { return pattern.get(); }
-
 private:
+    friend struct Detail::Access;   // the drawing layer's own way to the pattern
+
     void UpdatePattern();
 
-    std::unique_ptr<Detail::PatternHolder> pattern;
+    std::unique_ptr<Detail::PatternHolder> pattern;   // null when the image was unusable
     WrapMode wrapMode;
     Matrix transform;
 };

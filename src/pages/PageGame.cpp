@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "gfx/Graphics.h"
 #include "platform/Input.h"
 #include "platform/Messages.h"

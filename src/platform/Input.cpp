@@ -1,6 +1,6 @@
 #include "platform/Input.h"
 
-#include "platform/WindowSystem.h"
+#include "platform/core/WindowSystem.h"
 
 namespace {
 
@@ -8,21 +8,18 @@ WindowSystem* System() { return WindowSystem::Current(); }
 
 }  // namespace
 
-HWND SetCapture(HWND window) { return System() ? System()->SetCapture(window) : nullptr; }
+HWND SetCapture(HWND window) { return System() ? System()->Input().SetCapture(window) : nullptr; }
 
-bool ReleaseCapture() { return System() && System()->ReleaseCapture(); }
+bool ReleaseCapture() { return System() && System()->Input().ReleaseCapture(); }
 
-HWND GetCapture() { return System() ? System()->GetCapture() : nullptr; }
+HWND GetCapture() { return System() ? System()->Input().GetCapture() : nullptr; }
 
 bool GetCursorPos(POINT& point) {
     return System() && System()->NativeBackend().CursorPos(point);
 }
 
-HCURSOR LoadCursor(SystemCursor cursor) {
-    // Handle values 1 and 2; null stands for "no cursor set yet", shown as the arrow.
-    return reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(cursor) + 1);
-}
+HCURSOR LoadCursor(SystemCursor cursor) { return SystemCursorHandle(cursor); }
 
-HCURSOR SetCursor(HCURSOR cursor) { return System() ? System()->SetCursor(cursor) : nullptr; }
+HCURSOR SetCursor(HCURSOR cursor) { return System() ? System()->Input().SetCursor(cursor) : nullptr; }
 
-HCURSOR GetCursor() { return System() ? System()->GetCursor() : nullptr; }
+HCURSOR GetCursor() { return System() ? System()->Input().GetCursor() : nullptr; }

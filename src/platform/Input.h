@@ -12,8 +12,7 @@ HWND GetCapture();
 // The cursor position in screen coordinates.
 bool GetCursorPos(POINT& point);
 
-// The system cursors that the game uses.
-enum class SystemCursor { Arrow, Wait };
+// The handle of a system cursor (SystemCursor: the arrow and the wait cursor).
 HCURSOR LoadCursor(SystemCursor cursor);
 HCURSOR SetCursor(HCURSOR cursor);   // returns the previous cursor
 HCURSOR GetCursor();

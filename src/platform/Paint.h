@@ -6,21 +6,6 @@
 
 #include "platform/WinTypes.h"
 
-// Pixels in memory: 32-bit premultiplied ARGB in native-endian words (cairo's ARGB32 layout),
-// `stride` bytes from one row to the next.
-struct PixelBuffer {
-    const void* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-    int stride = 0;
-};
-
-struct PAINTSTRUCT {
-    HDC hdc = nullptr;
-    bool fErase = false;
-    RECT rcPaint;   // the invalid area, in client coordinates
-};
-
 // Starts painting a window: sends WM_ERASEBKGND when the background needs erasing, marks the
 // window valid and returns its device context. End with EndPaint.
 HDC BeginPaint(HWND window, PAINTSTRUCT& paint);

@@ -1,6 +1,6 @@
 #include "platform/Sound.h"
 
-#include "platform/WindowSystem.h"
+#include "platform/core/WindowSystem.h"
 
 bool PlaySound(const char* name, DWORD) {
     WindowSystem* system = WindowSystem::Current();

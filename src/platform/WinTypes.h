@@ -1,7 +1,10 @@
 #pragma once
-// The window system's handle, message and geometry types, message numbers and style bits.
+// The window system's handle, message and geometry types, message numbers and style bits, and
+// the structures that the calls and the backends share (window class, paint structure, pixel
+// buffer, system cursors).
 
 #include <cstdint>
+#include <string>
 
 // Opaque handles. A handle stays a distinct value for the life of the process, so a stale one
 // is recognised (IsWindow) instead of pointing at freed memory.
@@ -172,6 +175,35 @@ inline constexpr WPARAM MAKEWPARAM(uint32_t low, uint32_t high) {
 // Signed coordinates: a point left of or above the client area (under capture) is negative.
 inline constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(lp))); }
 inline constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(lp))); }
+
+// A window class. Child windows live inside their top-level window's native window; each
+// top-level window is one native window of the backend.
+struct WNDCLASS {
+    std::string className;
+    UINT style = CS_HREDRAW | CS_VREDRAW;
+    WNDPROC lpfnWndProc = nullptr;
+    HCURSOR hCursor = nullptr;          // null: the arrow
+    int hbrBackground = COLOR_WINDOW + 1;   // a system colour + 1, or 0 for no background
+    std::string iconResource;           // embedded icon for top-level windows; empty: none
+};
+
+// Pixels in memory: 32-bit premultiplied ARGB in native-endian words (cairo's ARGB32 layout),
+// `stride` bytes from one row to the next.
+struct PixelBuffer {
+    const void* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+};
+
+struct PAINTSTRUCT {
+    HDC hdc = nullptr;
+    bool fErase = false;
+    RECT rcPaint;   // the invalid area, in client coordinates
+};
+
+// The system cursors that the game uses.
+enum class SystemCursor { Arrow, Wait };
 
 // Data handed to WM_CREATE through lParam.
 struct CREATESTRUCT {

@@ -1,6 +1,6 @@
 #include "platform/WindowApi.h"
 
-#include "platform/WindowSystem.h"
+#include "platform/core/WindowSystem.h"
 
 namespace {
 

@@ -5,17 +5,6 @@
 
 #include "platform/WinTypes.h"
 
-// A window class. Child windows live inside their top-level window's native window; each
-// top-level window is one native window of the backend.
-struct WNDCLASS {
-    std::string className;
-    UINT style = CS_HREDRAW | CS_VREDRAW;
-    WNDPROC lpfnWndProc = nullptr;
-    HCURSOR hCursor = nullptr;          // null: the arrow
-    int hbrBackground = COLOR_WINDOW + 1;   // a system colour + 1, or 0 for no background
-    std::string iconResource;           // embedded icon for top-level windows; empty: none
-};
-
 // Registers a class; false when a class of that name exists already or the name is empty.
 bool RegisterClass(const WNDCLASS& windowClass);
 bool GetClassInfo(const std::string& className, WNDCLASS& windowClass);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "gfx/Graphics.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "geometry/Piece.h"
 #include "geometry/PieceOutline.h"
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "play/PlayPicture.h"
 
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "gfx/Graphics.h"
 
 Gdiplus::Size PlayPictureSize(int32_t clientWidth, int32_t clientHeight, int32_t pictureWidth,

@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "play/Board.h"
 
 namespace {

@@ -1,28 +1,20 @@
 #include "ui/Label.h"
 
-#include "gfx/Graphics.h"
-#include "ui/SharedDrawing.h"
-#include "ui/Theme.h"
-
-namespace {
-const Gdiplus::Size kDefaultSize(100, 25);
-}  // namespace
+#include "ui/SkinnedLook.h"
 
 Label::Label(int32_t styleId, ContainerControl* parent) : Control(styleId, parent) {}
 
 int Label::GetWidth() const {
-    return Width.HasValue ? Width.Value() : Theme::NaturalSize(StyleId, kDefaultSize).Width;
+    return Width.HasValue ? Width.Value() : SkinnedSize(StyleId).Width;
 }
 
 int Label::GetHeight() const {
-    return Height.HasValue ? Height.Value() : Theme::NaturalSize(StyleId, kDefaultSize).Height;
+    return Height.HasValue ? Height.Value() : SkinnedSize(StyleId).Height;
 }
 
 void Label::Paint(Gdiplus::Graphics& g, int, int, int, int) {
     try {
-        if (Gdiplus::Bitmap* image = Theme::Image(StyleId, ImageState::Checked))
-            g.DrawImage(image, Bounds);
-        DrawCaption(g, *this, Text);
+        PaintSkinned(g, *this, ImageState::Checked, Text);
     } catch (...) {
         // Containment point of label painting: a label that cannot draw stays blank.
     }

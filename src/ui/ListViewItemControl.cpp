@@ -1,7 +1,7 @@
 #include "ui/ListViewItemControl.h"
 
 #include "gfx/Graphics.h"
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "ui/ListView.h"
 #include "ui/SharedDrawing.h"
 #include "ui/TopLevelContainerControl.h"

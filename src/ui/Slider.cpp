@@ -4,9 +4,9 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
+#include "gfx/Rectangles.h"
 #include "platform/Input.h"
 #include "ui/ContainerControl.h"
-#include "geometry/Rectangles.h"
 
 namespace {
 constexpr int kDefaultWidth = 100;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "play/BoardFixture.h"
 
 using Gdiplus::Rect;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "gfx/Graphics.h"
 #include "play/BoardFixture.h"
 

@@ -10,7 +10,7 @@
 #include "SamplePicture.h"
 #include "Scenes.h"
 #include "platform/Input.h"
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 #include "ui/ListView.h"
 #include "ui/ListViewItemControl.h"
 

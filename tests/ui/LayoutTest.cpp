@@ -4,7 +4,7 @@
 
 #include "ColorBlock.h"
 #include "ui/ContainerControl.h"
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 
 namespace {
 

@@ -13,10 +13,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "foundation/UniqueHandle.h"
 
 namespace {
 
@@ -127,8 +128,8 @@ void DrawIcon(cairo_t* cr) {
     Edge(cr, left, bottom, left, top, -1);        // left: hole
     cairo_close_path(cr);
 
-    std::unique_ptr<cairo_pattern_t, decltype(&cairo_pattern_destroy)> gradient(
-        cairo_pattern_create_linear(0, 0, kIconBox, kIconBox), cairo_pattern_destroy);
+    UniqueHandle<cairo_pattern_t, cairo_pattern_destroy> gradient(
+        cairo_pattern_create_linear(0, 0, kIconBox, kIconBox));
     cairo_pattern_add_color_stop_rgb(gradient.get(), 0.0, 0xB0 / 255.0, 0x98 / 255.0, 0xEC / 255.0);
     cairo_pattern_add_color_stop_rgb(gradient.get(), 1.0, 0x56 / 255.0, 0x36 / 255.0, 0xA6 / 255.0);
     cairo_set_source(cr, gradient.get());
@@ -139,14 +140,13 @@ void DrawIcon(cairo_t* cr) {
     cairo_stroke(cr);
 }
 
-using SurfaceHolder = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
-using ContextHolder = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
+using SurfaceHolder = UniqueHandle<cairo_surface_t, cairo_surface_destroy>;
+using ContextHolder = UniqueHandle<cairo_t, cairo_destroy>;
 
 // The icon as a PNG of size x size pixels; empty when cairo fails.
 Bytes IconPng(int size) {
-    SurfaceHolder surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size),
-                          cairo_surface_destroy);
-    ContextHolder context(cairo_create(surface.get()), cairo_destroy);
+    SurfaceHolder surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size));
+    ContextHolder context(cairo_create(surface.get()));
     cairo_scale(context.get(), static_cast<double>(size) / kIconBox,
                 static_cast<double>(size) / kIconBox);
     DrawIcon(context.get());
@@ -161,10 +161,10 @@ Bytes IconPng(int size) {
 Bytes IconSvg() {
     Bytes svg;
     {
-        SurfaceHolder surface(cairo_svg_surface_create_for_stream(AppendBytes, &svg, kIconBox, kIconBox),
-                              cairo_surface_destroy);
+        SurfaceHolder surface(
+            cairo_svg_surface_create_for_stream(AppendBytes, &svg, kIconBox, kIconBox));
         cairo_svg_surface_set_document_unit(surface.get(), CAIRO_SVG_UNIT_USER);
-        ContextHolder context(cairo_create(surface.get()), cairo_destroy);
+        ContextHolder context(cairo_create(surface.get()));
         DrawIcon(context.get());
         if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS)
             return {};

@@ -6,20 +6,13 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "foundation/UniqueHandle.h"
+
 namespace {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-};
-struct ContextDeleter {
-    void operator()(cairo_t* context) const { cairo_destroy(context); }
-};
-struct PatternDeleter {
-    void operator()(cairo_pattern_t* pattern) const { cairo_pattern_destroy(pattern); }
-};
-using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-using ContextPtr = std::unique_ptr<cairo_t, ContextDeleter>;
-using PatternPtr = std::unique_ptr<cairo_pattern_t, PatternDeleter>;
+using SurfacePtr = UniqueHandle<cairo_surface_t, cairo_surface_destroy>;
+using ContextPtr = UniqueHandle<cairo_t, cairo_destroy>;
+using PatternPtr = UniqueHandle<cairo_pattern_t, cairo_pattern_destroy>;
 
 void AddStops(cairo_pattern_t* pattern, const std::vector<GradientStop>& stops)
 {

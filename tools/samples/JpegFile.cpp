@@ -4,19 +4,9 @@
 
 #include <bit>
 #include <fstream>
-#include <memory>
 #include <stdexcept>
 
-namespace {
-
-struct HandleDeleter {
-    void operator()(void* handle) const { tjDestroy(handle); }
-};
-struct BufferDeleter {
-    void operator()(unsigned char* buffer) const { tjFree(buffer); }
-};
-
-} // namespace
+#include "foundation/UniqueHandle.h"
 
 namespace JpegFile {
 
@@ -24,14 +14,14 @@ void Write(const Canvas& canvas, const std::string& path, int32_t quality)
 {
     // The canvas holds native-endian 0xAARRGGBB words: bytes B, G, R, A on this machine.
     static_assert(std::endian::native == std::endian::little, "pixel layout assumes a little-endian machine");
-    std::unique_ptr<void, HandleDeleter> handle(tjInitCompress());
+    UniqueHandle<void, tjDestroy> handle(tjInitCompress());
     if (!handle)
         throw std::runtime_error("cannot start the JPEG encoder");
     unsigned char* raw = nullptr;
     unsigned long size = 0;
     const int status = tjCompress2(handle.get(), canvas.Data(), canvas.Width(), canvas.Stride(), canvas.Height(),
                                    TJPF_BGRA, &raw, &size, TJSAMP_420, quality, TJFLAG_ACCURATEDCT);
-    std::unique_ptr<unsigned char, BufferDeleter> buffer(raw);
+    UniqueHandle<unsigned char, tjFree> buffer(raw);
     if (status != 0)
         throw std::runtime_error(std::string("cannot encode ") + path + ": " + tjGetErrorStr2(handle.get()));
     std::ofstream file(path, std::ios::binary | std::ios::trunc);

@@ -3,17 +3,11 @@
 
 #include <cairo.h>
 
-#include <memory>
+#include "foundation/UniqueHandle.h"
 
 namespace ThemeArt {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-struct ContextDeleter {
-    void operator()(cairo_t* c) const { cairo_destroy(c); }
-};
-using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-using ContextPtr = std::unique_ptr<cairo_t, ContextDeleter>;
+using SurfacePtr = UniqueHandle<cairo_surface_t, cairo_surface_destroy>;
+using ContextPtr = UniqueHandle<cairo_t, cairo_destroy>;
 
 }  // namespace ThemeArt

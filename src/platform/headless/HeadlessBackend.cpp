@@ -7,7 +7,8 @@
 
 #include "platform/Headless.h"
 #include "platform/Platform.h"
-#include "platform/WindowSystem.h"
+#include "platform/WindowApi.h"
+#include "platform/core/WindowSystem.h"
 
 namespace {
 

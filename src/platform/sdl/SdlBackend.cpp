@@ -15,24 +15,16 @@
 #include <set>
 
 #include "embedded/EmbeddedResource.h"
+#include "foundation/UniqueHandle.h"
 #include "platform/Platform.h"
-#include "platform/WindowSystem.h"
+#include "platform/core/WindowSystem.h"
 #include "platform/sdl/X11Connection.h"
 
 namespace {
 
-struct WindowDeleter {
-    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
-};
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-struct CursorDeleter {
-    void operator()(SDL_Cursor* cursor) const { SDL_FreeCursor(cursor); }
-};
-using WindowPtr = std::unique_ptr<SDL_Window, WindowDeleter>;
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
-using CursorPtr = std::unique_ptr<SDL_Cursor, CursorDeleter>;
+using WindowPtr = UniqueHandle<SDL_Window, SDL_DestroyWindow>;
+using SurfacePtr = UniqueHandle<SDL_Surface, SDL_FreeSurface>;
+using CursorPtr = UniqueHandle<SDL_Cursor, SDL_FreeCursor>;
 
 // How long focus may move between two of our windows (a panel opening or closing) before
 // the application counts as deactivated.
@@ -243,7 +235,7 @@ public:
         if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1,
                             &format, &buffer, &length))
             return false;
-        std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> samples(buffer, SDL_FreeWAV);
+        UniqueHandle<Uint8, SDL_FreeWAV> samples(buffer);
         if (!OpenAudio(format))
             return false;
         // A new sound replaces one that is still playing.
@@ -374,7 +366,7 @@ private:
         WindowSystem* system = WindowSystem::Current();
         HWND top = FromId(windowId);
         POINT client{x, y};
-        if (const HWND capture = system->GetCapture()) {
+        if (const HWND capture = system->Input().GetCapture()) {
             const HWND captureRoot = system->GetRoot(capture);
             if (top != captureRoot) {
                 top = captureRoot;

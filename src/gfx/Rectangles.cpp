@@ -1,4 +1,4 @@
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
-// Rectangle helpers shared by the board, the toolkit and the pages: fitting, union and sizing
-// by area.
+// Rectangle helpers beside Rect, shared by the cutting code, the board, the toolkit and the
+// pages: fitting, union and sizing by area, and the rounding they use.
 
 #include <cstdint>
 

@@ -1,5 +1,6 @@
 #pragma once
-// Internal to the drawing layer: the cairo and pango objects behind the public classes.
+// Internal to the drawing layer: the cairo and pango objects behind the public classes, and
+// the helpers its drawing code shares.
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -8,35 +9,25 @@
 #include <memory>
 #include <vector>
 
+#include "foundation/UniqueHandle.h"
+#include "gfx/Color.h"
 #include "gfx/GdiplusTypes.h"
 
 namespace Gdiplus {
 
+class Bitmap;
+class Brush;
+class Font;
 class GraphicsPath;
 class Matrix;
+class TextureBrush;
 
 namespace Detail {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-struct ContextDeleter {
-    void operator()(cairo_t* c) const { cairo_destroy(c); }
-};
-struct PatternDeleter {
-    void operator()(cairo_pattern_t* p) const { cairo_pattern_destroy(p); }
-};
-struct FontDescriptionDeleter {
-    void operator()(PangoFontDescription* d) const { pango_font_description_free(d); }
-};
-struct GObjectDeleter {
-    void operator()(void* object) const { g_object_unref(object); }
-};
-
-using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-using ContextPtr = std::unique_ptr<cairo_t, ContextDeleter>;
-using PatternPtr = std::unique_ptr<cairo_pattern_t, PatternDeleter>;
-using LayoutPtr = std::unique_ptr<PangoLayout, GObjectDeleter>;
+using SurfacePtr = UniqueHandle<cairo_surface_t, cairo_surface_destroy>;
+using ContextPtr = UniqueHandle<cairo_t, cairo_destroy>;
+using PatternPtr = UniqueHandle<cairo_pattern_t, cairo_pattern_destroy>;
+using LayoutPtr = UniqueHandle<PangoLayout, g_object_unref>;
 
 // A premultiplied ARGB32 image surface; cairo reference-counts it, so patterns made from it
 // keep the pixels alive after the Bitmap is gone.
@@ -66,7 +57,7 @@ public:
     const PangoFontDescription* Get() const { return description.get(); }
 
 private:
-    std::unique_ptr<PangoFontDescription, FontDescriptionDeleter> description;
+    UniqueHandle<PangoFontDescription, pango_font_description_free> description;
 };
 
 // The cairo context of one Graphics, with the pango layout it reuses for text.
@@ -100,10 +91,22 @@ public:
     std::vector<uint64_t> bits;
 };
 
+// The cairo objects behind the public classes: those classes let only the drawing layer's
+// own code reach them, through here.
+struct Access {
+    static SurfaceHolder* Surface(const Bitmap* bitmap);   // null for no bitmap or a failed one
+    static PatternHolder* Pattern(const TextureBrush& brush);   // null when the image was unusable
+    static const FontDescription& Description(const Font& font);
+};
+
 cairo_matrix_t ToCairo(const Matrix& matrix);
 // Replaces the context's path by the figures of the path (in the context's user space).
 void AppendPath(cairo_t* cr, const GraphicsPath& path);
 cairo_antialias_t AntialiasFor(SmoothingMode mode);
+void SetSourceColour(cairo_t* cr, const Color& colour);
+// The brush as the context's source, in the current user space; false for a texture brush
+// without a usable image.
+bool SetSourceBrush(cairo_t* cr, const Brush* brush);
 // Fills the path without anti-aliasing over the area, exactly as FillPath paints it under
 // smoothing mode 1, and keeps which pixels were painted; no bits when the area is too large.
 void RasterisePath(const GraphicsPath& path, PathMask& mask);

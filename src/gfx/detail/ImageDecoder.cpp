@@ -1,4 +1,4 @@
-#include "gfx/ImageDecoder.h"
+#include "gfx/detail/ImageDecoder.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "foundation/UniqueHandle.h"
 #include "gfx/Bitmap.h"
 
 namespace Gdiplus::Detail {
@@ -22,13 +23,7 @@ constexpr long kMaxFileBytes = 1L << 30;
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
-struct TurboJpegDeleter {
-    void operator()(void* handle) const { tjDestroy(handle); }
-};
-struct SdlSurfaceDeleter {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
+using SdlSurfacePtr = UniqueHandle<SDL_Surface, SDL_FreeSurface>;
 
 Status ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
@@ -172,7 +167,7 @@ bool Peek(const std::vector<uint8_t>& b, Format& f) {
 }
 
 Status DecodeJpeg(const std::vector<uint8_t>& bytes, const Size& atLeast, SurfacePtr& out) {
-    std::unique_ptr<void, TurboJpegDeleter> handle(tjInitDecompress());
+    UniqueHandle<void, tjDestroy> handle(tjInitDecompress());
     if (!handle)
         return OutOfMemory;
     int width = 0, height = 0, subsampling = 0, colorspace = 0;

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/Input.h"
-#include "platform/Paint.h"
 #include "platform/WinTypes.h"
 
 enum class NativeShow { Hide, Show, Minimize, Maximize, Restore };

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "gfx/CairoDetail.h"
+#include "gfx/detail/CairoDetail.h"
 #include "gfx/GdiplusTypes.h"
 
 namespace Gdiplus::Detail {

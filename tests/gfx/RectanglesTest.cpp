@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "geometry/Rectangles.h"
+#include "gfx/Rectangles.h"
 
 using Gdiplus::Rect;
 
