@@ -1,6 +1,7 @@
 // Whole games played through injected mouse messages only, and a long random soak that checks
 // the board's invariants after every step.
 
+#include <map>
 #include <random>
 #include <set>
 
@@ -11,7 +12,13 @@ namespace {
 
 using namespace PlayTest;
 
-class PlayByMouseTest : public PlayPageTest {};
+class PlayByMouseTest : public PlayPageTest {
+protected:
+    // Random presses, moves and releases on one puzzle, checking the board after every step:
+    // the filter on for the first half, so that hidden groups must stay single, then every
+    // group in play.
+    void RunSoak(int width, int height, int longSide, size_t pieces, int steps);
+};
 
 TEST_F(PlayByMouseTest, PuzzlesAreSolvedWithOneSoundPerJoinAndOneCompletionPanel) {
     struct Case { int width, height, longSide; size_t pieces; size_t button; bool toGallery; };
@@ -66,12 +73,20 @@ public:
             const Gdiplus::Rect reach(boardRect.X - slack, boardRect.Y - slack,
                                       boardRect.Width + 2 * slack, boardRect.Height + 2 * slack);
             ASSERT_TRUE(reach.Contains(group->BoardBox())) << "a group left the board";
-            if (board.edgesOnly && !group->IsEdgeGroup()) {
-                ASSERT_EQ(group->pieces.size(), 1u) << "a hidden group was joined";
-            }
         }
         ASSERT_EQ(pieces, board.pieces.size());
         ASSERT_EQ(seen.size(), board.pieces.size());
+        // While the filter stays on, the hidden groups stay exactly as they were.
+        std::map<const PieceGroup*, size_t> nowHidden;
+        if (board.edgesOnly)
+            for (const auto& group : board.groups)
+                if (!group->IsEdgeGroup())
+                    nowHidden[group.get()] = group->pieces.size();
+        if (board.edgesOnly && filtered) {
+            ASSERT_EQ(nowHidden, hidden) << "a hidden group was joined";
+        }
+        hidden = std::move(nowHidden);
+        filtered = board.edgesOnly;
         ASSERT_LE(board.groups.size(), groups);
         groups = board.groups.size();
         if (released) {
@@ -82,15 +97,32 @@ public:
 private:
     Board& board;
     size_t groups;
+    bool filtered = false;
+    std::map<const PieceGroup*, size_t> hidden;   // and their piece counts
 };
 
 TEST_F(PlayByMouseTest, RandomPressesMovesAndReleasesKeepTheBoardConsistent) {
-    // 625 pieces on a square picture, as on the largest setting; the filter on from the start,
-    // so hidden groups stay single while the soak runs.
-    StartGame(600, 600, 25);
-    ASSERT_EQ(board->pieces.size(), 625u);
-    Click({page.FilterButton.Bounds.X + 5, page.FilterButton.Bounds.Y + 5});
-    Pump();
+    struct Case { int width, height, longSide; size_t pieces; int steps; };
+    const Case cases[] = {
+        {300, 300, 2, 4, 1000},        // 2 x 2: solved, panel closed, played on
+        {420, 300, 7, 35, 2000},       // 7 x 5
+        {600, 600, 25, 625, 4000},     // 25 x 25, the largest setting
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pieces);
+        RunSoak(c.width, c.height, c.longSide, c.pieces, c.steps);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+void PlayByMouseTest::RunSoak(int width, int height, int longSide, size_t pieces, int steps) {
+    StartGame(width, height, longSide);
+    ASSERT_EQ(board->pieces.size(), pieces);
+    if (board->edgesOnly != true) {
+        Click({page.FilterButton.Bounds.X + 5, page.FilterButton.Bounds.Y + 5});
+        Pump();
+    }
     ASSERT_TRUE(board->edgesOnly);
     const Gdiplus::Rect boardRect = page.BoardRect();
     Invariants invariants(*board);
@@ -100,7 +132,7 @@ TEST_F(PlayByMouseTest, RandomPressesMovesAndReleasesKeepTheBoardConsistent) {
     std::uniform_int_distribution<int> jitter(-25, 25);
     bool held = false;
     POINT cursor{0, 0};
-    for (int step = 0; step < 4000; ++step) {
+    for (int step = 0; step < steps; ++step) {
         POINT at{x(random), y(random)};
         const int a = action(random);
         if (!held && a < 3) {
@@ -136,10 +168,18 @@ TEST_F(PlayByMouseTest, RandomPressesMovesAndReleasesKeepTheBoardConsistent) {
         });
         Pump();
         ASSERT_NO_FATAL_FAILURE(invariants.Check(boardRect, !held));
-        if (step == 2000)
-            board->edgesOnly = false;   // the second half with every group in play
+        if (step == steps / 2) {
+            if (held)
+                Headless::InjectMouse(WM_LBUTTONUP, cursor);
+            held = false;
+            // Random presses on the bar may have switched it already.
+            if (board->edgesOnly)
+                Click({page.FilterButton.Bounds.X + 5, page.FilterButton.Bounds.Y + 5});
+            Pump();
+            ASSERT_FALSE(board->edgesOnly);
+        }
     }
-    EXPECT_LT(board->groups.size(), 600u) << "the soak hardly joined anything";
+    EXPECT_LT(board->groups.size(), pieces - pieces / 20) << "the soak hardly joined anything";
 }
 
 }  // namespace
