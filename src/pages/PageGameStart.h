@@ -44,5 +44,7 @@ public:
     Label PieceCountLabel;
 
 private:
+    void RedrawStep();
+
     PageNavigator& navigator;
 };
