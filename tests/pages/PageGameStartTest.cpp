@@ -3,6 +3,7 @@
 
 #include "PlayTestSupport.h"
 #include "foundation/ApplicationException.h"
+#include "geometry/Random.h"
 #include "pages/PageGameStart.h"
 #include "ui/SharedDrawing.h"
 
@@ -187,6 +188,34 @@ TEST_F(PageGameStartTest, ThePictureKeepsItsSizeWhenItFitsAndIsReducedWhenNot) {
     EXPECT_NE(Pixel(reduced.GetRight() - 3, 300), kPageBackground);
     EXPECT_EQ(Pixel(reduced.GetRight(), 300), kPageBackground);
     EXPECT_EQ(Pixel(640, 5), kPageBackground);
+}
+
+TEST_F(PageGameStartTest, AStepLeavesTheScreenAsAWholeRedrawWouldAlsoOverAReducedPicture) {
+    // Reduced into its box, the picture still has its lines drawn at its own scale, beyond the
+    // box and under the controls.
+    for (const auto [width, height] : {std::pair{400, 300}, std::pair{1400, 900}}) {
+        Choose(width, height);
+        const Rect thumb = page.DifficultySlider.ThumbRect();
+        Headless::InjectMouse(WM_LBUTTONDOWN, {thumb.X + 2, thumb.Y + 2});
+        Pump();
+        Random::Reset(5);   // the same tabs for both drawings
+        Headless::InjectMouse(WM_MOUSEMOVE, {thumb.X + 60, thumb.Y + 2});
+        Pump();
+        Release();
+        ASSERT_NE(page.DifficultySlider.CurrentValue, 7) << width;
+        std::vector<uint32_t> step;
+        for (int y = 0; y < kHeight; y += 2)
+            for (int x = 0; x < kWidth; x += 2)
+                step.push_back(Pixel(x, y));
+        Random::Reset(5);
+        page.RedrawAll();
+        std::vector<uint32_t> whole;
+        for (int y = 0; y < kHeight; y += 2)
+            for (int x = 0; x < kWidth; x += 2)
+                whole.push_back(Pixel(x, y));
+        EXPECT_TRUE(step == whole) << width << " x " << height;
+        page.DifficultySlider.CurrentValue = 7;
+    }
 }
 
 TEST_F(PageGameStartTest, WithoutACutThePageFailsQuietlyAndStillLeads) {
