@@ -175,21 +175,24 @@ bool IsJpeg(const std::vector<uint8_t>& b) {
     return b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF;
 }
 
-// The picture's size from a JPEG's header.
-Status ReadJpegHeader(void* handle, const std::vector<uint8_t>& bytes, int& width, int& height) {
+using TurboJpegPtr = std::unique_ptr<void, TurboJpegDeleter>;
+
+// A decompressor for the JPEG's bytes, and the picture's size from its header.
+Status ReadJpegHeader(const std::vector<uint8_t>& bytes, TurboJpegPtr& handle, int& width, int& height) {
+    handle.reset(tjInitDecompress());
+    if (!handle)
+        return OutOfMemory;
     int subsampling = 0, colorspace = 0;
-    if (tjDecompressHeader3(handle, bytes.data(), static_cast<unsigned long>(bytes.size()), &width,
+    if (tjDecompressHeader3(handle.get(), bytes.data(), static_cast<unsigned long>(bytes.size()), &width,
                             &height, &subsampling, &colorspace) != 0)
         return UnknownImageFormat;
     return width > 0 && height > 0 ? Ok : UnknownImageFormat;
 }
 
 Status DecodeJpeg(const std::vector<uint8_t>& bytes, const Size& atLeast, SurfacePtr& out) {
-    std::unique_ptr<void, TurboJpegDeleter> handle(tjInitDecompress());
-    if (!handle)
-        return OutOfMemory;
+    TurboJpegPtr handle;
     int width = 0, height = 0;
-    if (const Status header = ReadJpegHeader(handle.get(), bytes, width, height); header != Ok)
+    if (const Status header = ReadJpegHeader(bytes, handle, width, height); header != Ok)
         return header;
     if (!AcceptableSize(width, height))
         return OutOfMemory;
@@ -269,11 +272,9 @@ Status ReadJpegFileSize(const std::string& path, Size& size) {
         return read;
     if (!IsJpeg(bytes))
         return UnknownImageFormat;
-    std::unique_ptr<void, TurboJpegDeleter> handle(tjInitDecompress());
-    if (!handle)
-        return OutOfMemory;
+    TurboJpegPtr handle;
     int width = 0, height = 0;
-    if (const Status header = ReadJpegHeader(handle.get(), bytes, width, height); header != Ok)
+    if (const Status header = ReadJpegHeader(bytes, handle, width, height); header != Ok)
         return header;
     size = Size(width, height);
     return Ok;
