@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "PlayTestSupport.h"
