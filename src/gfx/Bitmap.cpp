@@ -169,4 +169,8 @@ Status Bitmap::Record(Status status) const {
     return status;
 }
 
+Status ReadJpegSize(const std::string& path, Size& size) {
+    return Detail::ReadJpegFileSize(path, size);
+}
+
 }  // namespace Gdiplus

@@ -69,4 +69,9 @@ private:
     mutable Status lastStatus = Ok;
 };
 
+// The width and height in a JPEG file's header, which a full decode of it yields, read without
+// decoding any pixel: a caller can choose the reduced size to decode at from the picture's own
+// size. FileNotFound, or UnknownImageFormat for a file that is not a JPEG with a readable header.
+Status ReadJpegSize(const std::string& path, Size& size);
+
 }  // namespace Gdiplus

@@ -36,6 +36,10 @@ Status Graphics::FillRectangle(const Brush* brush, const RectF& rect) {
 
 namespace {
 
+// Curves are stroked flattened to within a quarter pixel, as GDI+ flattens them, instead of
+// cairo's finer tenth: a cut preview of 25 x 25 pieces then strokes in three quarters of the time.
+constexpr double kStrokeFlatness = 0.25;
+
 // Strokes the current path with the pen. Lines are moved by half a pixel so that a one-pixel
 // line at a whole coordinate covers exactly that row or column of pixels.
 Status StrokeCurrentPath(cairo_t* cr, const Pen* pen, const Matrix& transform) {
@@ -50,6 +54,7 @@ Status StrokeCurrentPath(cairo_t* cr, const Pen* pen, const Matrix& transform) {
     cairo_matrix_multiply(&shifted, &shifted, &offset);
     cairo_save(cr);
     cairo_set_matrix(cr, &shifted);
+    cairo_set_tolerance(cr, kStrokeFlatness);
     cairo_new_path(cr);
     cairo_append_path(cr, path);
     cairo_stroke(cr);

@@ -9,6 +9,7 @@
 #include "app/App.h"
 #include "app/FormMain.h"
 #include "app/ProcessEntry.h"
+#include "foundation/ApplicationException.h"
 #include "geometry/TestPicture.h"
 #include "pages/PlayTestSupport.h"
 #include "platform/Headless.h"
@@ -147,6 +148,17 @@ TEST_F(AppTest, NavigationShowsOnePageUnderTheWaitCursorAndRestoresTheCursor) {
     }
     Pump();
     EXPECT_EQ(Headless::ReadPixel(form.view.pageGame, 5, 5), kPageBackground);
+}
+
+TEST_F(AppTest, AFailingPreparationOrStartRestoresTheCursorAndKeepsThePageShown) {
+    FormMain& form = Start();
+    ChoosePicture();
+    Board::Current()->cut.Reset();   // both steps need the cut
+    for (void (*show)() : {FormMain::ShowPageGameStart, FormMain::ShowPageGame}) {
+        EXPECT_THROW(show(), ApplicationException);
+        EXPECT_EQ(Headless::CurrentCursor(), SystemCursor::Arrow);
+        EXPECT_EQ(Visible(form), (std::vector<bool>{true, false, false}));
+    }
 }
 
 TEST_F(AppTest, LosingTheActivationReachesOnlyTheVisiblePage) {

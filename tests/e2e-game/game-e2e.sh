@@ -49,8 +49,12 @@ if [ -n "$window" ]; then
     }
     check "maximised to the screen (1280 x 1024)" eventually maximised
     check "the registry sees the running game" "$probe" Tessiva_MainForm
-    page_colour() { [ "$("$helper" pixel 640 512)" = "7856c8" ] && [ "$("$helper" pixel 1279 1023)" = "7856c8" ]; }
-    check "the gallery page fills the window with the page colour" eventually page_colour
+    # The page colour below the category column and in the corner, the grid's in the middle.
+    gallery_colours() {
+        [ "$("$helper" pixel 60 1000)" = "7856c8" ] && [ "$("$helper" pixel 1279 1023)" = "7856c8" ] &&
+            [ "$("$helper" pixel 640 512)" = "675885" ]
+    }
+    check "the gallery page shows its grid on the page colour" eventually gallery_colours
     "$helper" screenshot "$out/game.png"
     "$helper" close "$window"
 fi

@@ -210,6 +210,30 @@ TEST_F(BitmapFiles, JpegThumbnailsDecodeAtTheSmallestScaleThatStillCovers) {
     EXPECT_EQ(png.GetWidth(), 40u);
 }
 
+TEST_F(BitmapFiles, AJpegHeaderGivesTheFullSizeWithoutDecoding) {
+    Size size;
+    ASSERT_EQ(ReadJpegSize(Write("big.ogg", Jpeg(400, 300)), size), Ok);
+    EXPECT_EQ(size.Width, 400);
+    EXPECT_EQ(size.Height, 300);
+    // The header alone counts: a picture far too large to decode still tells its size.
+    ASSERT_EQ(ReadJpegSize(Write("huge.jpg", WithJpegSize(Jpeg(64, 48), 60000, 50000)), size), Ok);
+    EXPECT_EQ(size.Width, 60000);
+    EXPECT_EQ(size.Height, 50000);
+
+    struct Case { const char* name; Bytes bytes; Status status; };
+    const Case cases[] = {
+        {"picture.png", Png(40, 30), UnknownImageFormat},
+        {"empty.jpg", {}, UnknownImageFormat},
+        {"header-cut.jpg", Bytes{0xFF, 0xD8, 0xFF, 0xE0, 0, 16}, UnknownImageFormat},
+    };
+    for (const Case& c : cases) {
+        size = Size(7, 7);
+        EXPECT_EQ(ReadJpegSize(Write(c.name, c.bytes), size), c.status) << c.name;
+        EXPECT_EQ(size.Width, 7) << c.name;   // untouched on failure
+    }
+    EXPECT_EQ(ReadJpegSize(folder + "/nothing-here.jpg", size), FileNotFound);
+}
+
 TEST(Bitmap, NewBitmapsAreTransparentAndPixelsKeepStraightAlpha) {
     Bitmap bitmap(3, 2);
     ASSERT_EQ(bitmap.GetLastStatus(), Ok);

@@ -33,6 +33,7 @@ TEST(SnapshotTool, WritesEveryScene) {
     const Case cases[] = {
         {"toolkit", 900, 300}, {"listview", 930, 630},
         {"pause", 1024, 768},  {"yesno", 1024, 768}, {"complete", 1024, 768},
+        {"gallery", 1280, 800}, {"setup", 1280, 800},
         {"play", 1280, 800},   {"play-solved", 1280, 800},
     };
     UiTest::TempFolder folder;
@@ -49,9 +50,20 @@ TEST(SnapshotTool, WritesEveryScene) {
     }
 }
 
+TEST(SnapshotTool, ReducesToAGivenWidthKeepingTheProportions) {
+    UiTest::TempFolder folder;
+    std::string errors;
+    const std::string out = folder.Path() + "small.png";
+    ASSERT_EQ(RunTool("toolkit " + out + " 450", errors, folder), 0) << errors;
+    Gdiplus::Bitmap picture(out);
+    EXPECT_EQ(picture.GetWidth(), 450u);
+    EXPECT_EQ(picture.GetHeight(), 150u);
+}
+
 TEST(SnapshotTool, RefusesBadArgumentsWithOneLine) {
     UiTest::TempFolder folder;
-    for (const char* arguments : {"", "toolkit", "no-such-scene x.png", "toolkit a.png extra"}) {
+    for (const char* arguments : {"", "toolkit", "no-such-scene x.png", "toolkit a.png extra",
+                                  "toolkit a.png 0", "toolkit a.png -5", "toolkit a.png 9 9"}) {
         std::string errors;
         EXPECT_EQ(RunTool(arguments, errors, folder), 2) << arguments;
         EXPECT_EQ(errors.rfind("tessiva-snapshot: ", 0), 0u) << errors;

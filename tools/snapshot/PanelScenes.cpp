@@ -1,12 +1,11 @@
 #include "PanelScenes.h"
 
 #include "PhotographedPanel.h"
+#include "SampleLibrary.h"
 #include "ScenePage.h"
-#include "foundation/Util.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
 #include "library/Category.h"
-#include "library/Pack.h"
 #include "library/Puzzle.h"
 #include "platform/Headless.h"
 #include "platform/Messages.h"
@@ -23,10 +22,7 @@ namespace {
 class ListViewScene : public Scene {
 public:
     HWND Open() override {
-        const std::string folder = Util::GetModulePath();
-        Category::ScanCategories(folder);
-        Pack::ScanPacks(folder);
-        Puzzle::ReadAllPuzzles(folder + "Puzzles/");
+        LoadSampleLibrary();
         const Category* largest = nullptr;
         for (const auto& category : CategoryList())
             if (!largest || category->puzzles.size() > largest->puzzles.size())

@@ -3,11 +3,8 @@
 #include <algorithm>
 
 #include "PhotographedPanel.h"
-#include "foundation/Util.h"
+#include "SampleLibrary.h"
 #include "geometry/ClassicCut.h"
-#include "library/Category.h"
-#include "library/Pack.h"
-#include "library/Puzzle.h"
 #include "pages/PageGame.h"
 #include "play/Board.h"
 #include "play/PlayPicture.h"
@@ -18,26 +15,6 @@ namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 800;
 constexpr int kLongSide = 7;
-
-// The scenes lead nowhere.
-struct StayingNavigator : PageNavigator {
-    void ShowPageStart() override {}
-    void ShowPageGameStart() override {}
-    void ShowPageGame() override {}
-    void RequestClose() override {}
-};
-
-// The first picture of the first category of the sample library beside the tool.
-std::string SamplePicture() {
-    const std::string folder = Util::GetModulePath();
-    Category::ScanCategories(folder);
-    Pack::ScanPacks(folder);
-    Puzzle::ReadAllPuzzles(folder + "Puzzles/");
-    for (const auto& category : CategoryList())
-        if (!category->puzzles.empty())
-            return category->puzzles.front()->picturePath;
-    return std::string();
-}
 
 // Puts every piece in its place with the board's own operations, row by row from the first
 // piece, which goes to the middle of the board.
@@ -91,7 +68,7 @@ public:
         board.cut.Reset(new ClassicCut(&board));
         board.cut->longSideCount = kLongSide;
         std::unique_ptr<Gdiplus::Bitmap> picture =
-            MakePlayPicture(SamplePicture(), kWidth, kHeight);
+            MakePlayPicture(FirstSamplePicture(), kWidth, kHeight);
         if (!picture)
             return nullptr;
         board.picture.Reset(picture.release());

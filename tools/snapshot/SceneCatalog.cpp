@@ -1,5 +1,6 @@
 #include "SceneCatalog.h"
 
+#include "PageScenes.h"
 #include "PanelScenes.h"
 #include "PlayScenes.h"
 #include "ToolkitScene.h"
@@ -13,6 +14,10 @@ const std::vector<SceneEntry>& SceneCatalog() {
         {"pause", "1024 x 768: the pause panel over a page", MakePauseScene},
         {"yesno", "1024 x 768: the back-to-gallery confirmation over a page", MakeYesNoScene},
         {"complete", "1024 x 768: the completion panel over a page", MakeCompleteScene},
+        {"gallery", "1280 x 800: the gallery over the sample library, its largest category selected",
+         MakeGalleryScene},
+        {"setup", "1280 x 800: the set-up page with the first sample picture at 7 pieces a side",
+         MakeSetupScene},
         {"play", "1280 x 800: the play page with a sample picture just scattered", MakePlayScene},
         {"play-solved", "1280 x 800: the same puzzle assembled, the completion panel up",
          MakePlaySolvedScene},

@@ -1,6 +1,8 @@
-// tessiva-snapshot SCENE OUT.png: draws a scene of the control toolkit through the headless
-// window system, with the theme beside the tool, and writes the window's pixels as a PNG.
+// tessiva-snapshot SCENE OUT.png [WIDTH]: draws a scene of the control toolkit through the
+// headless window system, with the theme beside the tool, and writes the window's pixels as a
+// PNG, reduced to WIDTH pixels across (proportions kept) when a width is given.
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -9,6 +11,7 @@
 #include "foundation/ApplicationException.h"
 #include "foundation/Util.h"
 #include "gfx/Bitmap.h"
+#include "gfx/Graphics.h"
 #include "platform/Headless.h"
 #include "platform/Paint.h"
 #include "platform/Platform.h"
@@ -39,8 +42,16 @@ const SceneEntry* FindScene(const std::string& name) {
     return nullptr;
 }
 
-// The window's pixels as they reached the (headless) screen.
-bool Capture(HWND window, const std::string& path) {
+// A width of at least 1, written in decimal digits only; 0 when the text is none.
+int ParseWidth(const std::string& text) {
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stoi(text);
+}
+
+// The window's pixels as they reached the (headless) screen, reduced to the width if one is
+// given and the window is wider.
+bool Capture(HWND window, const std::string& path, int width) {
     RECT client;
     if (!GetClientRect(window, client) || client.right <= 0 || client.bottom <= 0)
         return false;
@@ -48,14 +59,25 @@ bool Capture(HWND window, const std::string& path) {
     for (int y = 0; y < client.bottom; ++y)
         for (int x = 0; x < client.right; ++x)
             picture.SetPixel(x, y, Gdiplus::Color(Headless::ReadPixel(window, x, y)));
-    return picture.SavePng(path) == Gdiplus::Ok;
+    if (width <= 0 || width >= client.right)
+        return picture.SavePng(path) == Gdiplus::Ok;
+    const int height = std::max(1, client.bottom * width / client.right);
+    Gdiplus::Bitmap reduced(width, height);
+    {
+        Gdiplus::Graphics g(&reduced);
+        g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+        g.DrawImage(&picture, Gdiplus::Rect(0, 0, width, height));
+    }
+    return reduced.SavePng(path) == Gdiplus::Ok;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3)
-        return Fail(kUsageError, "usage: tessiva-snapshot SCENE OUT.png (scenes: " + SceneNames() + ")");
+    const int width = argc == 4 ? ParseWidth(argv[3]) : 0;
+    if ((argc != 3 && argc != 4) || (argc == 4 && width <= 0))
+        return Fail(kUsageError,
+                    "usage: tessiva-snapshot SCENE OUT.png [WIDTH] (scenes: " + SceneNames() + ")");
     const SceneEntry* entry = FindScene(argv[1]);
     if (!entry)
         return Fail(kUsageError, "unknown scene '" + std::string(argv[1]) + "' (scenes: " +
@@ -76,7 +98,7 @@ int main(int argc, char** argv) {
                 return Fail(kFailure, "the scene's window could not be created");
             InvalidateRect(window, nullptr, false);
             UpdateWindow(window);
-            if (!Capture(window, out))
+            if (!Capture(window, out, width))
                 result = Fail(kFailure, "cannot write " + out);
         }
         Theme::Current().Reset();

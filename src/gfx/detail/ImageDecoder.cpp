@@ -166,16 +166,29 @@ bool Peek(const std::vector<uint8_t>& b, Format& f) {
     return false;
 }
 
-Status DecodeJpeg(const std::vector<uint8_t>& bytes, const Size& atLeast, SurfacePtr& out) {
-    UniqueHandle<void, tjDestroy> handle(tjInitDecompress());
+bool IsJpeg(const std::vector<uint8_t>& b) {
+    return b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF;
+}
+
+using TurboJpegPtr = UniqueHandle<void, tjDestroy>;
+
+// A decompressor for the JPEG's bytes, and the picture's size from its header.
+Status ReadJpegHeader(const std::vector<uint8_t>& bytes, TurboJpegPtr& handle, int& width, int& height) {
+    handle.reset(tjInitDecompress());
     if (!handle)
         return OutOfMemory;
-    int width = 0, height = 0, subsampling = 0, colorspace = 0;
+    int subsampling = 0, colorspace = 0;
     if (tjDecompressHeader3(handle.get(), bytes.data(), static_cast<unsigned long>(bytes.size()), &width,
                             &height, &subsampling, &colorspace) != 0)
         return UnknownImageFormat;
-    if (width <= 0 || height <= 0)
-        return UnknownImageFormat;
+    return width > 0 && height > 0 ? Ok : UnknownImageFormat;
+}
+
+Status DecodeJpeg(const std::vector<uint8_t>& bytes, const Size& atLeast, SurfacePtr& out) {
+    TurboJpegPtr handle;
+    int width = 0, height = 0;
+    if (const Status header = ReadJpegHeader(bytes, handle, width, height); header != Ok)
+        return header;
     if (!AcceptableSize(width, height))
         return OutOfMemory;
 
@@ -247,12 +260,27 @@ bool AcceptableSize(int64_t width, int64_t height) {
     return width <= Bitmap::kMaxSide && height <= Bitmap::kMaxSide && width * height <= Bitmap::kMaxPixels;
 }
 
+Status ReadJpegFileSize(const std::string& path, Size& size) {
+    std::vector<uint8_t> bytes;
+    const Status read = ReadWholeFile(path, bytes);
+    if (read != Ok)
+        return read;
+    if (!IsJpeg(bytes))
+        return UnknownImageFormat;
+    TurboJpegPtr handle;
+    int width = 0, height = 0;
+    if (const Status header = ReadJpegHeader(bytes, handle, width, height); header != Ok)
+        return header;
+    size = Size(width, height);
+    return Ok;
+}
+
 Status DecodeImageFile(const std::string& path, const Size& atLeast, SurfacePtr& out) {
     std::vector<uint8_t> bytes;
     const Status read = ReadWholeFile(path, bytes);
     if (read != Ok)
         return read;
-    if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
+    if (IsJpeg(bytes))
         return DecodeJpeg(bytes, atLeast, out);
     Format format;
     if (!Peek(bytes, format) || !format.sdlType || format.width <= 0 || format.height <= 0)

@@ -13,6 +13,10 @@ namespace Gdiplus::Detail {
 // checked against the limits before any pixel memory is taken.
 Status DecodeImageFile(const std::string& path, const Size& atLeast, SurfacePtr& out);
 
+// A JPEG file's width and height from its header, without decoding its pixels.
+// UnknownImageFormat for anything that is not a JPEG with a readable header.
+Status ReadJpegFileSize(const std::string& path, Size& size);
+
 // Whether a picture of that size may be held.
 bool AcceptableSize(int64_t width, int64_t height);
 

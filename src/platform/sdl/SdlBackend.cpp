@@ -207,10 +207,20 @@ public:
             SDL_UpdateWindowSurfaceRects(native, shown.data(), static_cast<int>(shown.size()));
     }
 
+    // While the mouse is captured, X11 stops refreshing SDL's global pointer position until
+    // the button is released, so a drag would see the press point throughout. The pointer
+    // position of the window with the mouse focus follows every event, captured or not.
     bool CursorPos(POINT& screen) override {
         int x = 0, y = 0;
-        SDL_GetGlobalMouseState(&x, &y);
-        screen = {x, y};
+        if (SDL_Window* focus = SDL_GetMouseFocus()) {
+            int left = 0, top = 0;
+            SDL_GetWindowPosition(focus, &left, &top);
+            SDL_GetMouseState(&x, &y);
+            screen = {left + x, top + y};
+        } else {
+            SDL_GetGlobalMouseState(&x, &y);
+            screen = {x, y};
+        }
         return true;
     }
 
