@@ -3,12 +3,10 @@
 #include <optional>
 
 #include "SampleLibrary.h"
-#include "geometry/ClassicCut.h"
 #include "library/Category.h"
 #include "pages/PageGameStart.h"
 #include "pages/PageStart.h"
 #include "play/Board.h"
-#include "play/PlayPicture.h"
 #include "platform/WindowApi.h"
 
 namespace {
@@ -52,13 +50,9 @@ public:
     }
 
     HWND Open() override {
-        Board& board = Board::CreateCurrent();
-        board.cut.Reset(new ClassicCut(&board));
-        std::unique_ptr<Gdiplus::Bitmap> picture =
-            MakePlayPicture(FirstSamplePicture(), kWidth, kHeight);
-        if (!picture)
+        // The cut of the slider's first value; Prepare sets it from the slider anyway.
+        if (!PrepareSampleBoard(7, kWidth, kHeight))
             return nullptr;
-        board.picture.Reset(picture.release());
         page.Create(nullptr, RECT{0, 0, kWidth, kHeight}, "set-up", WS_POPUP);
         if (!page.Handle())
             return nullptr;

@@ -4,10 +4,8 @@
 
 #include "PhotographedPanel.h"
 #include "SampleLibrary.h"
-#include "geometry/ClassicCut.h"
 #include "pages/PageGame.h"
 #include "play/Board.h"
-#include "play/PlayPicture.h"
 #include "ui/DialogGameComplete.h"
 
 namespace {
@@ -64,14 +62,9 @@ public:
     }
 
     HWND Open() override {
-        Board& board = Board::CreateCurrent();
-        board.cut.Reset(new ClassicCut(&board));
-        board.cut->longSideCount = kLongSide;
-        std::unique_ptr<Gdiplus::Bitmap> picture =
-            MakePlayPicture(FirstSamplePicture(), kWidth, kHeight);
-        if (!picture)
+        if (!PrepareSampleBoard(kLongSide, kWidth, kHeight))
             return nullptr;
-        board.picture.Reset(picture.release());
+        Board& board = *Board::Current();
         page.Create(nullptr, RECT{0, 0, kWidth, kHeight}, "play", WS_POPUP);
         if (!page.Handle())
             return nullptr;

@@ -1,9 +1,12 @@
 #include "SampleLibrary.h"
 
 #include "foundation/Util.h"
+#include "geometry/ClassicCut.h"
 #include "library/Category.h"
 #include "library/Pack.h"
 #include "library/Puzzle.h"
+#include "play/Board.h"
+#include "play/PlayPicture.h"
 
 void LoadSampleLibrary() {
     const std::string folder = Util::GetModulePath();
@@ -18,4 +21,15 @@ std::string FirstSamplePicture() {
         if (!category->puzzles.empty())
             return category->puzzles.front()->picturePath;
     return std::string();
+}
+
+bool PrepareSampleBoard(int longSide, int width, int height) {
+    Board& board = Board::CreateCurrent();
+    board.cut.Reset(new ClassicCut(&board));
+    board.cut->longSideCount = longSide;
+    std::unique_ptr<Gdiplus::Bitmap> picture = MakePlayPicture(FirstSamplePicture(), width, height);
+    if (!picture)
+        return false;
+    board.picture.Reset(picture.release());
+    return true;
 }

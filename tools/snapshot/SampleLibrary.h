@@ -1,6 +1,6 @@
 #pragma once
-// The sample library beside the tool, read as the game reads its own, and a navigator for page
-// scenes, which lead nowhere.
+// The sample library beside the tool, read as the game reads its own, the board the page scenes
+// play on, and a navigator for them, which leads nowhere.
 
 #include <string>
 
@@ -12,6 +12,10 @@ void LoadSampleLibrary();
 // The first picture of the first category that has one; empty when there is none. Loads the
 // library first.
 std::string FirstSamplePicture();
+
+// Makes the process-wide board with a classic cut of longSide pieces and the first sample
+// picture made into a play picture for a client of width x height; false when there is none.
+bool PrepareSampleBoard(int longSide, int width, int height);
 
 struct StayingNavigator : PageNavigator {
     void ShowPageStart() override {}
