@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <turbojpeg.h>
 #include <unistd.h>
 
@@ -138,6 +139,21 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
     }
     Bitmap missing(folder + "/nothing-here.jpg");
     EXPECT_EQ(missing.GetLastStatus(), FileNotFound);
+}
+
+// A picture replaced by a FIFO: no writer ever comes, so a blocking open would wait forever.
+// The alarm ends a run that hangs instead of leaving it to the test timeout.
+TEST_F(BitmapFiles, AFifoNamedLikeAPictureIsRefusedWithoutWaiting) {
+    const std::string fifo = folder + "/fifo.jpg";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    alarm(20);
+    const Status decoded = Bitmap(fifo).GetLastStatus();
+    Size size(7, 7);
+    const Status header = ReadJpegSize(fifo, size);
+    alarm(0);
+    EXPECT_EQ(decoded, FileNotFound);
+    EXPECT_EQ(header, FileNotFound);
+    EXPECT_EQ(size.Width, 7);
 }
 
 TEST_F(BitmapFiles, AGifFrameLargerThanItsScreenIsRefusedBeforeAnyPixelMemory) {

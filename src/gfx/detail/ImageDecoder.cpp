@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <turbojpeg.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,9 +29,18 @@ struct FileCloser {
 using SdlSurfacePtr = UniqueHandle<SDL_Surface, SDL_FreeSurface>;
 
 Status ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
+    // Non-blocking, and plain files only: a FIFO named like a picture would otherwise hold the
+    // opening until some writer came.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
         return FileNotFound;
+    struct stat info {};
+    std::FILE* stream = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (!stream) {
+        close(fd);
+        return FileNotFound;
+    }
+    std::unique_ptr<std::FILE, FileCloser> file(stream);
     if (std::fseek(file.get(), 0, SEEK_END) != 0)
         return GenericError;
     const long size = std::ftell(file.get());
