@@ -61,7 +61,7 @@ BENCHMARK(BM_LoadLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5)->Report
 
 void BM_LoadHostileLibrary(benchmark::State& state) {
     static const TestFolder folder;
-    static const bool written = (HostileLibrary::Write(folder), true);
+    static const bool written = (HostileLibrary::Write(folder.path), true);
     (void)written;
     for (auto _ : state) {
         Puzzle::ClearPuzzleList();

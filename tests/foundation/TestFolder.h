@@ -24,7 +24,12 @@ public:
 
     // Writes the bytes to a file under the folder, making sub-folders as needed.
     std::string Write(const std::string& relative, const std::string& bytes) const {
-        const std::string full = path + relative;
+        return WriteUnder(path, relative, bytes);
+    }
+
+    // The same under any folder (root ends in '/'); returns the file's full path.
+    static std::string WriteUnder(const std::string& root, const std::string& relative, const std::string& bytes) {
+        const std::string full = root + relative;
         std::filesystem::create_directories(std::filesystem::path(full).parent_path());
         std::ofstream(full, std::ios::binary) << bytes;
         return full;

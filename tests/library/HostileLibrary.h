@@ -14,13 +14,13 @@
 
 namespace HostileLibrary {
 
-inline void WriteLibraryFile(const TestFolder& folder, const std::string& name, std::string text) {
+inline void WriteLibraryFile(const std::string& root, const std::string& name, std::string text) {
     NibbleSwapBytes(text);
-    folder.Write(name, text);
+    TestFolder::WriteUnder(root, name, text);
 }
 
-inline void WriteSparse(const TestFolder& folder, const std::string& name, uintmax_t size) {
-    std::filesystem::resize_file(folder.Write(name, ""), size);
+inline void WriteSparse(const std::string& root, const std::string& name, uintmax_t size) {
+    std::filesystem::resize_file(TestFolder::WriteUnder(root, name, ""), size);
 }
 
 constexpr int kMissingIds = 100'000;          // 1000 to 100999, listed by 5.pck
@@ -29,43 +29,44 @@ constexpr int kRepeats = 5'000'000;           // how often 7.pck lists the missi
 // What the game loads from it: category 1 "Hostile"; packs 5, 6, 7 and 8; puzzles 1, 2, 3 and
 // 6 (6 spelled "00000006.JPG"). Skipped: 2.ctg (74), 3.ctg (72), 4.pck (72), 9.pck (74); the
 // puzzles 1000 to 100999, 1215752191, 2147483647, 9 and 5 (65), and 4 (74).
-inline void Write(const TestFolder& folder) {
-    WriteLibraryFile(folder, "1.ctg", "Name=Hostile\r\n");
-    WriteSparse(folder, "2.ctg", uintmax_t(5) << 29);   // 2.5 GB
-    std::filesystem::create_symlink("3.ctg", folder.path + "3.ctg");
-    mkfifo((folder.path + "4.pck").c_str(), 0600);
+inline void Write(const std::string& root) {   // root ends in '/'
+    WriteLibraryFile(root, "1.ctg", "Name=Hostile\r\n");
+    WriteSparse(root, "2.ctg", uintmax_t(5) << 29);   // 2.5 GB
+    std::filesystem::create_symlink("3.ctg", root + "3.ctg");
+    mkfifo((root + "4.pck").c_str(), 0600);
     std::string ids;
     for (int id = 1000; id < 1000 + kMissingIds; ++id)
         ids += std::to_string(id) + ",";
-    WriteLibraryFile(folder, "5.pck", "Name=Missing\r\nPuzzles=" + ids + "\r\n");
+    WriteLibraryFile(root, "5.pck", "Name=Missing\r\nPuzzles=" + ids + "\r\n");
     // They wrap to 1215752191, 1 and 2147483647.
-    WriteLibraryFile(folder, "6.pck", "Name=Overflow\r\nPuzzles=99999999999,4294967297,-2147483649\r\n");
+    WriteLibraryFile(root, "6.pck", "Name=Overflow\r\nPuzzles=99999999999,4294967297,-2147483649\r\n");
     std::string repeated;
     repeated.reserve(2 * kRepeats);
     for (int i = 0; i < kRepeats; ++i)
         repeated += "9,";
-    WriteLibraryFile(folder, "7.pck", "Name=Repeated\r\nPuzzles=" + repeated + "\r\n");
-    WriteLibraryFile(folder, "8.pck", "Name=Pictures\r\nPuzzles=1,2,3,4,5,6,9\r\n");
-    WriteSparse(folder, "9.pck", (uintmax_t(16) << 20) + 1);
+    WriteLibraryFile(root, "7.pck", "Name=Repeated\r\nPuzzles=" + repeated + "\r\n");
+    WriteLibraryFile(root, "8.pck", "Name=Pictures\r\nPuzzles=1,2,3,4,5,6,9\r\n");
+    WriteSparse(root, "9.pck", (uintmax_t(16) << 20) + 1);
 
     const std::string datText = "Category=1\r\n";
     for (const char* base : {"00000001", "00000002", "00000003", "00000005"})
-        WriteLibraryFile(folder, std::string("Puzzles/") + base + ".dat", datText);
+        WriteLibraryFile(root, std::string("Puzzles/") + base + ".dat", datText);
     // A JPEG cut off after its start, an empty picture, and a frame header claiming
     // 60000 x 60000 pixels.
-    folder.Write("Puzzles/00000001.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10));
-    folder.Write("Puzzles/00000002.jpg", "");
-    folder.Write("Puzzles/00000003.jpg",
-                 std::string("\xFF\xD8\xFF\xC0\x00\x11\x08\xEA\x60\xEA\x60\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01"
-                             "\xFF\xD9",
-                             23));
-    folder.Write("Puzzles/00000004.jpg", "x");
-    WriteSparse(folder, "Puzzles/00000004.dat", uintmax_t(200) << 20);
-    std::filesystem::create_symlink("00000005.jpg", folder.path + "Puzzles/00000005.jpg");
-    folder.Write("Puzzles/00000006.JPG", "x");
-    WriteLibraryFile(folder, "Puzzles/00000006.DAT", datText);
-    std::filesystem::create_symlink("loop-b", folder.path + "Puzzles/loop-a");
-    std::filesystem::create_symlink("loop-a", folder.path + "Puzzles/loop-b");
+    TestFolder::WriteUnder(root, "Puzzles/00000001.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10));
+    TestFolder::WriteUnder(root, "Puzzles/00000002.jpg", "");
+    TestFolder::WriteUnder(
+        root, "Puzzles/00000003.jpg",
+        std::string("\xFF\xD8\xFF\xC0\x00\x11\x08\xEA\x60\xEA\x60\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01"
+                    "\xFF\xD9",
+                    23));
+    TestFolder::WriteUnder(root, "Puzzles/00000004.jpg", "x");
+    WriteSparse(root, "Puzzles/00000004.dat", uintmax_t(200) << 20);
+    std::filesystem::create_symlink("00000005.jpg", root + "Puzzles/00000005.jpg");
+    TestFolder::WriteUnder(root, "Puzzles/00000006.JPG", "x");
+    WriteLibraryFile(root, "Puzzles/00000006.DAT", datText);
+    std::filesystem::create_symlink("loop-b", root + "Puzzles/loop-a");
+    std::filesystem::create_symlink("loop-a", root + "Puzzles/loop-b");
 }
 
 }  // namespace HostileLibrary

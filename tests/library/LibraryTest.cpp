@@ -235,7 +235,7 @@ TEST_F(LibraryTest, PuzzleFilesAreFoundWhateverTheCaseOfTheirExtension) {
 // Each hostile file costs no more than a look at its size or its name; a puzzle that failed is
 // reported once, however often and by however many packs it is listed.
 TEST_F(LibraryTest, HostileFilesAreSkippedWithoutBeingReadAndEachFailedPuzzleOnce) {
-    HostileLibrary::Write(folder);
+    HostileLibrary::Write(folder.path);
     Load();
 
     EXPECT_EQ(CategoryNames(), std::vector<std::string>{"Hostile"});

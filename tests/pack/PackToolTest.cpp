@@ -162,7 +162,7 @@ TEST_F(PackToolTest, AddedCategoriesAndPacksAreWhatTheGameLoads) {
         R"j({"id":2,"categoryId":3,"picture":"Puzzles/00000002.jpg"},)j"
         R"j({"id":3,"categoryId":1,"picture":"Puzzles/00000003.jpg"}],)j"
         R"j("skipped":[{"file":"news.ctg","reason":"Util::ParseInt (194)"},)j"
-        R"j({"puzzle":99,"reason":"Puzzle::ReadPuzzle (65)"}]})j"
+        R"j({"puzzle":99,"reason":"Puzzle::ReadPuzzle (65)","files":[]}],"unusable":[]})j"
         "\n";
     const Result list = Run({"list", "--json", library.path});
     EXPECT_EQ(list.status, 0);
@@ -242,9 +242,9 @@ TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
 }
 
 // The list shows what the game loads from a hostile folder, with the size refusal's location
-// text and each failed puzzle once.
+// text and each failed puzzle once with its files, and the pictures that the game cannot show.
 TEST_F(PackToolTest, ListShowsWhatTheGameSkipsInAHostileFolder) {
-    HostileLibrary::Write(library);
+    HostileLibrary::Write(library.path);
     const Result json = Run({"list", "--json", library.path});
     ASSERT_EQ(json.status, 0) << json.err;
     const auto count = [&](const std::string& text) {
@@ -255,8 +255,21 @@ TEST_F(PackToolTest, ListShowsWhatTheGameSkipsInAHostileFolder) {
     };
     EXPECT_EQ(count(R"j({"file":"2.ctg","reason":"Util::ReadFileAscii (74)"})j"), 1u);
     EXPECT_EQ(count(R"j({"file":"9.pck","reason":"Util::ReadFileAscii (74)"})j"), 1u);
-    EXPECT_EQ(count(R"j({"puzzle":4,"reason":"Util::ReadFileAscii (74)"})j"), 1u);
-    EXPECT_EQ(count(R"j({"puzzle":9,"reason":"Puzzle::ReadPuzzle (65)"})j"), 1u);
+    EXPECT_EQ(count(R"j({"puzzle":4,"reason":"Util::ReadFileAscii (74)","files":[)j"
+                    R"j({"name":"Puzzles/00000004.dat","plainFile":true},)j"
+                    R"j({"name":"Puzzles/00000004.jpg","plainFile":true}]})j"),
+              1u);
+    EXPECT_EQ(count(R"j({"puzzle":5,"reason":"Puzzle::ReadPuzzle (65)","files":[)j"
+                    R"j({"name":"Puzzles/00000005.dat","plainFile":true},)j"
+                    R"j({"name":"Puzzles/00000005.jpg","plainFile":false}]})j"),
+              1u);
+    EXPECT_EQ(count(R"j({"puzzle":9,"reason":"Puzzle::ReadPuzzle (65)","files":[]})j"), 1u);
+    EXPECT_EQ(count(R"j("unusable":[)j"
+                    R"j({"puzzle":1,"file":"Puzzles/00000001.jpg","reason":"unknown format, truncated or corrupt"},)j"
+                    R"j({"puzzle":2,"file":"Puzzles/00000002.jpg","reason":"unknown format, truncated or corrupt"},)j"
+                    R"j({"puzzle":3,"file":"Puzzles/00000003.jpg","reason":"unknown format, truncated or corrupt"},)j"
+                    R"j({"puzzle":6,"file":"Puzzles/00000006.JPG","reason":"unknown format, truncated or corrupt"}]})j"),
+              1u);
     EXPECT_EQ(count(R"j("reason":"Puzzle::ReadPuzzle (65)")j"), size_t(HostileLibrary::kMissingIds + 4));
     EXPECT_EQ(count(R"j("categories":[{"id":1,"name":"Hostile","puzzles":[1,2,3,6]}])j"), 1u);
     EXPECT_EQ(count(R"j({"id":6,"categoryId":1,"picture":"Puzzles/00000006.JPG"})j"), 1u);
@@ -264,6 +277,12 @@ TEST_F(PackToolTest, ListShowsWhatTheGameSkipsInAHostileFolder) {
     const Result text = Run({"list", library.path});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("\n  9.pck: Util::ReadFileAscii (74)\n"), std::string::npos);
+    EXPECT_NE(text.out.find("\n  puzzle 5: Puzzle::ReadPuzzle (65)  files: Puzzles/00000005.dat, "
+                            "Puzzles/00000005.jpg (not a plain file)\n"),
+              std::string::npos);
+    EXPECT_NE(text.out.find("\nUnusable files: 4\n"), std::string::npos);
+    EXPECT_NE(text.out.find("\n  Puzzles/00000006.JPG (puzzle 6): unknown format, truncated or corrupt\n"),
+              std::string::npos);
 }
 
 TEST_F(PackToolTest, AFailedWriteLeavesNothingBehind) {

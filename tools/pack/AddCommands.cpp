@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "PictureCheck.h"
 #include "ToolError.h"
 #include "foundation/ApplicationException.h"
 #include "foundation/Util.h"
@@ -79,19 +80,16 @@ void CheckIdIsNew(const std::string& folder, const std::string& extension, int32
 // header is held to the same limits before any pixel memory is taken, and a picture the game
 // would refuse (truncated, corrupt, of no known format) is refused here. Returns its bytes.
 std::string ReadPicture(const std::string& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        Refuse("not a picture: " + path + " (no such plain file)");
-    {
-        Gdiplus::Bitmap decoded(path);
-        switch (decoded.GetLastStatus()) {
-        case Gdiplus::Ok:
-            break;
-        case Gdiplus::OutOfMemory:
-            Refuse("picture too large for the game: " + path);
-        default:
-            Refuse("not a picture the game can show: " + path + " (unknown format, truncated or corrupt)");
-        }
+    const Gdiplus::Size fullSize(Gdiplus::Bitmap::kMaxSide + 1, Gdiplus::Bitmap::kMaxSide + 1);
+    switch (const PictureCheck::Verdict verdict = PictureCheck::Check(path, fullSize)) {
+    case PictureCheck::Verdict::Shown:
+        break;
+    case PictureCheck::Verdict::NotAPlainFile:
+        Refuse("not a picture: " + path + " (" + PictureCheck::Reason(verdict) + ")");
+    case PictureCheck::Verdict::TooLarge:
+        Refuse("picture too large for the game: " + path);
+    case PictureCheck::Verdict::NotAPicture:
+        Refuse("not a picture the game can show: " + path + " (" + PictureCheck::Reason(verdict) + ")");
     }
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
