@@ -142,18 +142,25 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
 }
 
 // A picture replaced by a FIFO: no writer ever comes, so a blocking open would wait forever.
-// The alarm ends a run that hangs instead of leaving it to the test timeout.
-TEST_F(BitmapFiles, AFifoNamedLikeAPictureIsRefusedWithoutWaiting) {
+// The alarm ends a run that hangs instead of leaving it to the test timeout. A sparse 200 MB
+// file is refused by its size (OutOfMemory) before it costs its size in memory.
+TEST_F(BitmapFiles, FifosAndHugeFilesNamedLikePicturesAreRefusedUnread) {
     const std::string fifo = folder + "/fifo.jpg";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    alarm(20);
-    const Status decoded = Bitmap(fifo).GetLastStatus();
-    Size size(7, 7);
-    const Status header = ReadJpegSize(fifo, size);
-    alarm(0);
-    EXPECT_EQ(decoded, FileNotFound);
-    EXPECT_EQ(header, FileNotFound);
-    EXPECT_EQ(size.Width, 7);
+    const std::string huge = Write("huge.jpg", {0xFF, 0xD8, 0xFF});
+    std::filesystem::resize_file(huge, uintmax_t(200) << 20);
+    struct Case { std::string path; Status expected; };
+    const Case cases[] = {{fifo, FileNotFound}, {huge, OutOfMemory}};
+    for (const Case& c : cases) {
+        alarm(20);
+        const Status decoded = Bitmap(c.path).GetLastStatus();
+        Size size(7, 7);
+        const Status header = ReadJpegSize(c.path, size);
+        alarm(0);
+        EXPECT_EQ(decoded, c.expected) << c.path;
+        EXPECT_EQ(header, c.expected) << c.path;
+        EXPECT_EQ(size.Width, 7) << c.path;
+    }
 }
 
 TEST_F(BitmapFiles, AGifFrameLargerThanItsScreenIsRefusedBeforeAnyPixelMemory) {

@@ -20,8 +20,10 @@ namespace Gdiplus::Detail {
 
 namespace {
 
-// A file larger than this is not read at all; no picture of an acceptable size needs it.
-constexpr long kMaxFileBytes = 1L << 30;
+// A file larger than this is not read at all. The whole file is held while it decodes, so this
+// bounds what a file named like a picture costs (a sparse gigabyte of zeros); compressed pictures
+// within the size limits, camera and panorama pictures among them, stay far below it.
+constexpr long kMaxFileBytes = 1L << 27;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
