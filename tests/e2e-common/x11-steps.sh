@@ -1,6 +1,7 @@
 # Steps shared by the end-to-end scripts that drive the real programs under Xvfb with xdotool.
 # Source it from bash. The dialog steps (message_box, answer, finish) work on the process whose
-# pid is in $app and call the script's own fail() when a step cannot be done.
+# pid is in $app and call the script's own fail() when a step cannot be done; shows reads the
+# screen with the game end-to-end test's X11 helper, whose path is in $x11.
 
 # Runs the command until it succeeds, for up to 5 s: the window manager's and the game's work
 # reaches the server a little after the window appears.
@@ -11,6 +12,17 @@ eventually() {
     done
     return 1
 }
+
+# Whether two rrggbb colours agree within a scaled picture's blending.
+near() {
+    local a=$((16#$1)) b=$((16#$2)) shift d
+    for shift in 16 8 0; do
+        d=$((((a >> shift) & 255) - ((b >> shift) & 255)))
+        ((d > 40 || d < -40)) && return 1
+    done
+    return 0
+}
+shows() { near "$("$x11" pixel "$1" "$2")" "$3"; }   # shows X Y RRGGBB
 
 # The game's window id, waiting up to 10 s for it to be mapped.
 wait_for_window() {

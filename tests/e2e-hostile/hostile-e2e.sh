@@ -146,16 +146,6 @@ check_memory() {   # check_memory PID NAME
 
 # --- The game ----------------------------------------------------------------------------------
 
-# Whether two rrggbb colours agree within a scaled picture's blending.
-near() {
-    local a=$((16#$1)) b=$((16#$2)) shift d
-    for shift in 16 8 0; do
-        d=$((((a >> shift) & 255) - ((b >> shift) & 255)))
-        ((d > 40 || d < -40)) && return 1
-    done
-    return 0
-}
-shows() { near "$("$x11" pixel "$1" "$2")" "$3"; }   # shows X Y RRGGBB
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 # The grid's cells: 150 x 110 from (144, 25), 164 apart; a 4 : 3 picture's top-left block

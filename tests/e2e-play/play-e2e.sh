@@ -30,6 +30,7 @@ fail() {
     exit 1
 }
 ok() { echo "ok: $*"; }
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
 
 # A registry of this run's own, so that other tests' windows (and a game being played) do not
 # count, and ours does not disturb them.
@@ -58,18 +59,7 @@ read -r _ thumb_h <<<"$(sizes UI/TrackBar_Bar.png)"
 [ -n "$button_h" ] && [ -n "$wide_button_h" ] && [ -n "$track_h" ] && [ -n "$thumb_h" ] ||
     fail "the theme's image sizes are unknown"
 
-# Whether two rrggbb colours agree within a scaled picture's blending.
-near() {
-    local a=$((16#$1)) b=$((16#$2)) shift d
-    for shift in 16 8 0; do
-        d=$((((a >> shift) & 255) - ((b >> shift) & 255)))
-        ((d > 40 || d < -40)) && return 1
-    done
-    return 0
-}
-shows() { near "$("$x11" pixel "$1" "$2")" "$3"; }   # shows X Y RRGGBB
-
-# Runs the command until it succeeds, for up to 10 s.
+# Runs the command until it succeeds, for up to 10 s (the shared step waits 5 s).
 eventually() {
     for _ in $(seq 100); do
         "$@" && return 0
