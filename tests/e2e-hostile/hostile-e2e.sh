@@ -241,7 +241,7 @@ main=$shown
 [ -n "$main" ] || fail "Packsweep showed no window within 5 s"
 packsweep_start_ms=$start_ms
 echo "Packsweep's window appeared after $packsweep_start_ms ms"
-"$dialog" screenshot "$out/4-packsweep.png" 0 0 640 480
+"$x11" screenshot "$out/4-packsweep.png"
 
 # Every row selected and uninstalled: exactly the readable packs go (the good ones among them),
 # with every puzzle file they list; the unreadable 4.pck and 9.pck stay, as do the links that
@@ -251,7 +251,7 @@ confirm=$(message_box "$main")
 [[ "$(xdotool getwindowname "$confirm")" == "Confirm Uninstall" ]] || fail "no confirmation"
 answer "$confirm" alt+y
 done_box=$(message_box "$main")
-"$dialog" screenshot "$out/5-uninstalled.png" 0 0 640 480
+"$x11" screenshot "$out/5-uninstalled.png"
 answer "$done_box" Return
 remaining=$(cd "$program" && find . -name '*.pck' -o -path './Puzzles/*' | sort | tr '\n' ' ')
 [ "$remaining" == "./4.pck ./9.pck ./Puzzles/loop-a ./Puzzles/loop-b " ] ||
