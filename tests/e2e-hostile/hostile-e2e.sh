@@ -7,7 +7,7 @@
 # pixels, beside a category and packs of good pictures. Each program must show its window within
 # 5 s, show what could be read, stay below 300 MB of peak resident memory and close normally;
 # tessiva-pack list must name every hostile file that carries a library name. The files are
-# sparse, so the folder takes a few megabytes of disk.
+# sparse, so the folder takes about a dozen megabytes of disk.
 # Usage: hostile-e2e.sh TESSIVA PACKSWEEP TESSIVA_PACK DIST X11_HELPER PLAY_HELPER
 #                       PACKSWEEP_HELPER HOSTILE_HELPER OUTPUT_FOLDER
 set -u
