@@ -62,7 +62,8 @@ public:
         for (int i = 0; i < kPhotos; ++i) {
             const int id = 2 + i;
             WritePuzzle(id, "2");
-            listed += "," + std::to_string(id);
+            listed += ",";
+            listed += std::to_string(id);
             if (i < kDistinctPhotos) {
                 Canvas canvas(kPhotoWidth, kPhotoHeight);
                 Scenes::PaintLandscape(canvas, i % 3, static_cast<uint32_t>(11 + i));
