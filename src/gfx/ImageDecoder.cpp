@@ -2,13 +2,16 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <turbojpeg.h>
 
 #include <algorithm>
+#include <csetjmp>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
 
 #include "gfx/Bitmap.h"
 
@@ -19,11 +22,13 @@ namespace {
 // A file larger than this is not read at all; no picture of an acceptable size needs it.
 constexpr long kMaxFileBytes = 1L << 30;
 
+// The most memory one decode may hold at once for pixels: the finished picture and what the
+// decoder keeps while it works. A small file can claim a picture of any size; this keeps a
+// picture the game can show from costing more than a fraction of a desktop's memory.
+constexpr int64_t kDecodeBudget = int64_t(256) << 20;
+
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
-};
-struct TurboJpegDeleter {
-    void operator()(void* handle) const { tjDestroy(handle); }
 };
 struct SdlSurfaceDeleter {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
@@ -68,6 +73,9 @@ struct Format {
     const char* sdlType = nullptr;   // null: not a format we decode
     int64_t width = 0;
     int64_t height = 0;
+    // What a decode holds per pixel at its peak: the decoder's picture (up to 4 bytes) beside
+    // our 4-byte copy; TIFF's reader also keeps a whole strip of up to 16-bit samples.
+    int64_t bytesPerPixel = 8;
 };
 
 // The first IFD's ImageWidth and ImageLength tags.
@@ -92,7 +100,8 @@ bool PeekTiff(const std::vector<uint8_t>& b, Format& f) {
 }
 
 // The logical screen widened to the size of every frame: the decoder allocates for a frame
-// at its own size, which may be far larger than the screen the header claims.
+// at its own size, which may be far larger than the screen the header claims. Bytes that
+// start no block are passed over, as the decoder itself passes over them.
 void PeekGif(const std::vector<uint8_t>& b, Format& f) {
     f = {"GIF", LittleEndian16(&b[6]), LittleEndian16(&b[8])};
     size_t at = 13;
@@ -111,7 +120,9 @@ void PeekGif(const std::vector<uint8_t>& b, Format& f) {
         if (block == 0x21) {   // extension: a label, then sub-blocks
             ++at;
             skipSubBlocks();
-        } else if (block == 0x2C && at + 9 <= b.size()) {   // image descriptor
+        } else if (block == 0x2C) {   // image descriptor
+            if (at + 9 > b.size())
+                return;   // cut short: the decoder refuses it
             f.width = std::max<int64_t>(f.width, LittleEndian16(&b[at + 4]));
             f.height = std::max<int64_t>(f.height, LittleEndian16(&b[at + 6]));
             const uint8_t flags = b[at + 8];
@@ -119,10 +130,26 @@ void PeekGif(const std::vector<uint8_t>& b, Format& f) {
             skipColourTable(flags);
             ++at;   // the LZW code size
             skipSubBlocks();
-        } else {
-            return;   // the trailer, or data the decoder refuses on its own
+        } else if (block == 0x3B) {
+            return;   // the trailer
         }
     }
+}
+
+// Whether every chunk up to the end chunk lies inside the file. The PNG reader of SDL2_image
+// does not notice a read past the end and goes on with the bytes it read before, which for a
+// chunk running past the end repeats that chunk for ever.
+bool PngChunksComplete(const std::vector<uint8_t>& b) {
+    size_t at = 8;
+    while (at + 12 <= b.size()) {
+        const uint32_t length = BigEndian32(&b[at]);
+        if (length > 0x7FFFFFFFu || length > b.size() - at - 12)
+            return false;
+        if (std::memcmp(&b[at + 4], "IEND", 4) == 0)
+            return true;
+        at += 12 + size_t(length);
+    }
+    return false;
 }
 
 // Recognises the format by its signature and reads the picture's size from its header.
@@ -130,7 +157,7 @@ bool Peek(const std::vector<uint8_t>& b, Format& f) {
     const size_t n = b.size();
     if (n >= 24 && std::memcmp(b.data(), "\x89PNG\r\n\x1a\n", 8) == 0 && std::memcmp(&b[12], "IHDR", 4) == 0) {
         f = {"PNG", BigEndian32(&b[16]), BigEndian32(&b[20])};
-        return true;
+        return PngChunksComplete(b);
     }
     if (n >= 13 && (std::memcmp(b.data(), "GIF87a", 6) == 0 || std::memcmp(b.data(), "GIF89a", 6) == 0)) {
         PeekGif(b, f);
@@ -166,55 +193,143 @@ bool Peek(const std::vector<uint8_t>& b, Format& f) {
     if (n >= 8 && ((b[0] == 'I' && b[1] == 'I' && b[2] == 42 && b[3] == 0) ||
                    (b[0] == 'M' && b[1] == 'M' && b[2] == 0 && b[3] == 42))) {
         f.sdlType = "TIF";
+        f.bytesPerPixel = 12;
         return PeekTiff(b, f);
     }
     return false;
 }
 
-Status DecodeJpeg(const std::vector<uint8_t>& bytes, const Size& atLeast, SurfacePtr& out) {
-    std::unique_ptr<void, TurboJpegDeleter> handle(tjInitDecompress());
-    if (!handle)
-        return OutOfMemory;
-    int width = 0, height = 0, subsampling = 0, colorspace = 0;
-    if (tjDecompressHeader3(handle.get(), bytes.data(), static_cast<unsigned long>(bytes.size()), &width,
-                            &height, &subsampling, &colorspace) != 0)
-        return UnknownImageFormat;
+// ---- JPEG, through libjpeg's own interface: unlike TurboJPEG's, it names every warning, so a
+// warning after which nothing of the picture is missing can be told from lost data.
+
+// libjpeg reports through this; the manager comes first, so the library's pointer to it is a
+// pointer to the whole.
+struct JpegErrors {
+    jpeg_error_mgr manager{};
+    std::jmp_buf jump{};
+    Status status = UnknownImageFormat;   // the result when the decode jumps back
+};
+
+// Warnings after which the whole picture is still there: bytes between two segments that
+// belong to neither (skipped), a JFIF version or Adobe transform code it does not know, odd
+// scan parameters of a sequential file. Every other warning means data that ended early or
+// could not be decoded (and so a picture partly filled with grey).
+bool LosesNoPictureData(int code) {
+    return code == JWRN_EXTRANEOUS_DATA || code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM ||
+           code == JWRN_NOT_SEQUENTIAL;
+}
+
+[[noreturn]] void JumpBack(j_common_ptr info, Status status) {
+    JpegErrors* errors = reinterpret_cast<JpegErrors*>(info->err);
+    errors->status = status;
+    std::longjmp(errors->jump, 1);
+}
+
+[[noreturn]] void OnJpegError(j_common_ptr info) {
+    const int code = info->err->msg_code;
+    JumpBack(info, code == JERR_OUT_OF_MEMORY || code == JERR_NO_BACKING_STORE ? OutOfMemory : UnknownImageFormat);
+}
+
+void OnJpegMessage(j_common_ptr info, int level) {
+    // Level -1 is a warning; the others are traces.
+    if (level < 0 && !LosesNoPictureData(info->err->msg_code))
+        JumpBack(info, UnknownImageFormat);
+}
+
+// Each progressive scan is a pass over all of the picture's coefficients; pictures from real
+// encoders have about ten, so a file with hundreds only costs time.
+constexpr int kMaxJpegScans = 100;
+
+void OnJpegProgress(j_common_ptr info) {
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxJpegScans)
+        JumpBack(info, UnknownImageFormat);
+}
+
+// Everything libjpeg works on lives here, outside the function that sets the jump, so that
+// nothing the jump returns to is left indeterminate.
+struct JpegDecode {
+    jpeg_decompress_struct info{};
+    JpegErrors errors;
+    jpeg_progress_mgr progress{};
+    SurfacePtr surface;
+
+    JpegDecode() = default;
+    JpegDecode(const JpegDecode&) = delete;
+    JpegDecode& operator=(const JpegDecode&) = delete;
+    // Also right for a decompressor never created: it then holds no memory manager.
+    ~JpegDecode() { jpeg_destroy_decompress(&info); }
+};
+
+bool Refuse(JpegDecode& d, Status status) {
+    d.errors.status = status;
+    return false;
+}
+
+// Decodes into d.surface; false when the picture is refused, with the reason in
+// d.errors.status.
+bool RunJpeg(JpegDecode& d, const std::vector<uint8_t>& bytes, const Size& atLeast) {
+    d.info.err = jpeg_std_error(&d.errors.manager);
+    d.errors.manager.error_exit = OnJpegError;
+    d.errors.manager.emit_message = OnJpegMessage;
+    if (setjmp(d.errors.jump))
+        return false;
+    jpeg_create_decompress(&d.info);
+    d.progress.progress_monitor = OnJpegProgress;
+    d.info.progress = &d.progress;
+    jpeg_mem_src(&d.info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&d.info, TRUE);
+    const int64_t width = d.info.image_width, height = d.info.image_height;
     if (width <= 0 || height <= 0)
-        return UnknownImageFormat;
+        return Refuse(d, UnknownImageFormat);
     if (!AcceptableSize(width, height))
-        return OutOfMemory;
+        return Refuse(d, OutOfMemory);
 
     // The smallest of 1/8, 1/4, 1/2 that still covers the requested size; else full size.
-    int scaledWidth = width, scaledHeight = height;
-    for (int denominator : {8, 4, 2}) {
-        const tjscalingfactor factor{1, denominator};
-        const int w = TJSCALED(width, factor), h = TJSCALED(height, factor);
+    d.info.scale_num = d.info.scale_denom = 1;
+    for (const int64_t denominator : {8, 4, 2}) {
+        const int64_t w = (width + denominator - 1) / denominator, h = (height + denominator - 1) / denominator;
         if (w >= atLeast.Width && h >= atLeast.Height) {
-            scaledWidth = w, scaledHeight = h;
+            d.info.scale_denom = static_cast<unsigned int>(denominator);
             break;
         }
     }
-
-    SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, scaledWidth, scaledHeight));
-    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
-        return OutOfMemory;
-    cairo_surface_flush(surface.get());
     // cairo keeps each pixel as a native-endian 0xAARRGGBB word; JPEG pixels are opaque, so
     // premultiplied and straight alpha agree.
 #if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    const int pixelFormat = TJPF_BGRA;
+    d.info.out_color_space = JCS_EXT_BGRA;
 #else
-    const int pixelFormat = TJPF_ARGB;
+    d.info.out_color_space = JCS_EXT_ARGB;
 #endif
-    // Any problem, also a warning such as a truncated file, fails the decode: a half-grey
-    // picture is not a picture.
-    if (tjDecompress2(handle.get(), bytes.data(), static_cast<unsigned long>(bytes.size()),
-                      cairo_image_surface_get_data(surface.get()), scaledWidth,
-                      cairo_image_surface_get_stride(surface.get()), scaledHeight, pixelFormat,
-                      TJFLAG_STOPONWARNING) != 0)
-        return UnknownImageFormat;
-    cairo_surface_mark_dirty(surface.get());
-    out = std::move(surface);
+    jpeg_calc_output_dimensions(&d.info);
+    const int64_t pictureBytes = int64_t(d.info.output_width) * d.info.output_height * 4;
+    if (pictureBytes >= kDecodeBudget)
+        return Refuse(d, OutOfMemory);
+    // What is left of the budget bounds libjpeg's own buffers (the coefficients of a
+    // progressive picture); it refuses a picture that needs more. Never 0: that is no limit.
+    d.info.mem->max_memory_to_use = static_cast<long>(kDecodeBudget - pictureBytes);
+
+    d.surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, int(d.info.output_width), int(d.info.output_height)));
+    if (cairo_surface_status(d.surface.get()) != CAIRO_STATUS_SUCCESS)
+        return Refuse(d, OutOfMemory);
+    cairo_surface_flush(d.surface.get());
+    uint8_t* const pixels = cairo_image_surface_get_data(d.surface.get());
+    const size_t stride = size_t(cairo_image_surface_get_stride(d.surface.get()));
+    jpeg_start_decompress(&d.info);
+    while (d.info.output_scanline < d.info.output_height) {
+        JSAMPROW row = pixels + size_t(d.info.output_scanline) * stride;
+        jpeg_read_scanlines(&d.info, &row, 1);
+    }
+    // Reads on to the end marker, so data that ends early is noticed here too.
+    jpeg_finish_decompress(&d.info);
+    cairo_surface_mark_dirty(d.surface.get());
+    return true;
+}
+
+Status DecodeJpeg(const std::vector<uint8_t>& bytes, const Size& atLeast, SurfacePtr& out) {
+    JpegDecode decode;
+    if (!RunJpeg(decode, bytes, atLeast))
+        return decode.errors.status;
+    out = std::move(decode.surface);
     return Ok;
 }
 
@@ -262,7 +377,8 @@ Status DecodeImageFile(const std::string& path, const Size& atLeast, SurfacePtr&
     Format format;
     if (!Peek(bytes, format) || !format.sdlType || format.width <= 0 || format.height <= 0)
         return UnknownImageFormat;
-    if (!AcceptableSize(format.width, format.height))
+    if (!AcceptableSize(format.width, format.height) ||
+        format.width * format.height * format.bytesPerPixel >= kDecodeBudget)
         return OutOfMemory;
     return DecodeWithSdl(bytes, format, out);
 }
