@@ -99,11 +99,93 @@ bool PeekTiff(const std::vector<uint8_t>& b, Format& f) {
     return f.width > 0 && f.height > 0;
 }
 
-// The logical screen widened to the size of every frame: the decoder allocates for a frame
-// at its own size, which may be far larger than the screen the header claims. Bytes that
-// start no block are passed over, as the decoder itself passes over them.
-void PeekGif(const std::vector<uint8_t>& b, Format& f) {
-    f = {"GIF", LittleEndian16(&b[6]), LittleEndian16(&b[8])};
+// Reads the variable-width codes of a GIF frame's compressed data, least significant bit
+// first across its sub-blocks.
+class GifCodeReader {
+public:
+    GifCodeReader(const std::vector<uint8_t>& bytes, size_t firstBlock) : b(bytes), next(firstBlock) {}
+
+    // The next code, or -1 where the data ends.
+    int Read(int width) {
+        int code = 0;
+        for (int bit = 0; bit < width; ++bit) {
+            if (bitsLeft == 0) {
+                if (blockLeft == 0) {
+                    if (next >= b.size() || b[next] == 0)
+                        return -1;
+                    blockLeft = b[next++];
+                }
+                if (next >= b.size())
+                    return -1;
+                current = b[next++];
+                --blockLeft;
+                bitsLeft = 8;
+            }
+            code |= (current & 1) << bit;
+            current >>= 1;
+            --bitsLeft;
+        }
+        return code;
+    }
+
+private:
+    const std::vector<uint8_t>& b;
+    size_t next;
+    size_t blockLeft = 0;
+    uint8_t current = 0;
+    int bitsLeft = 0;
+};
+
+// SDL2_image's GIF reader trusts the compressed data: a code that names a table entry not made
+// yet links entries into a loop, and following the loop runs its stack over the end of its
+// buffer. Here each code is checked the way that reader builds its table: every code names an
+// entry that exists (or the one about to be made), so each entry links only to earlier ones.
+bool GifCodesSafe(const std::vector<uint8_t>& b, size_t firstBlock, int minimumCodeSize) {
+    constexpr int kTableSize = 1 << 12;
+    const int clear = 1 << minimumCodeSize, end = clear + 1;
+    int width = minimumCodeSize + 1, nextEntry = clear + 2, widthLimit = 2 * clear;
+    GifCodeReader reader(b, firstBlock);
+    // The first code, and the one after each clear code, makes no entry; it must name a pixel
+    // value, the clear or the end code.
+    int code = 0;
+    do {
+        code = reader.Read(width);
+    } while (code == clear);
+    if (code < 0)
+        return true;
+    if (code >= nextEntry)
+        return false;
+    while ((code = reader.Read(width)) >= 0) {
+        if (code == clear) {
+            width = minimumCodeSize + 1, nextEntry = clear + 2, widthLimit = 2 * clear;
+            code = reader.Read(width);
+            if (code < 0)
+                return true;
+            if (code >= nextEntry)
+                return false;
+            continue;
+        }
+        if (code == end)
+            return true;
+        if (code > nextEntry)
+            return false;
+        if (nextEntry < kTableSize) {
+            ++nextEntry;
+            if (nextEntry >= widthLimit && widthLimit < kTableSize) {
+                widthLimit *= 2;
+                ++width;
+            }
+        }
+    }
+    return true;
+}
+
+// Follows the file as SDL2_image's GIF reader does: it passes over bytes that start no block
+// and over extensions, gives up on a frame whose code size is above 12 bits and reads on, and
+// decodes the first other frame, at the frame's own size. False when that reader would find no
+// frame, a frame without pixels, or data that it cannot read safely.
+bool PeekGif(const std::vector<uint8_t>& b, Format& f) {
+    f.sdlType = "GIF";
     size_t at = 13;
     auto skipColourTable = [&](uint8_t flags) {
         if (flags & 0x80)
@@ -117,23 +199,31 @@ void PeekGif(const std::vector<uint8_t>& b, Format& f) {
     skipColourTable(b[10]);
     while (at < b.size()) {
         const uint8_t block = b[at++];
+        if (block == 0x3B)   // the trailer
+            return false;
         if (block == 0x21) {   // extension: a label, then sub-blocks
             ++at;
             skipSubBlocks();
-        } else if (block == 0x2C) {   // image descriptor
-            if (at + 9 > b.size())
-                return;   // cut short: the decoder refuses it
-            f.width = std::max<int64_t>(f.width, LittleEndian16(&b[at + 4]));
-            f.height = std::max<int64_t>(f.height, LittleEndian16(&b[at + 6]));
-            const uint8_t flags = b[at + 8];
-            at += 9;
-            skipColourTable(flags);
-            ++at;   // the LZW code size
-            skipSubBlocks();
-        } else if (block == 0x3B) {
-            return;   // the trailer
+            continue;
         }
+        if (block != 0x2C)
+            continue;
+        if (at + 9 > b.size())
+            return false;
+        const int64_t width = LittleEndian16(&b[at + 4]), height = LittleEndian16(&b[at + 6]);
+        const uint8_t flags = b[at + 8];
+        at += 9;
+        skipColourTable(flags);
+        if (at >= b.size())
+            return false;
+        const int codeSize = b[at++];
+        if (codeSize > 12)
+            continue;
+        f.width = width;
+        f.height = height;
+        return width > 0 && height > 0 && GifCodesSafe(b, at, codeSize);
     }
+    return false;
 }
 
 // Whether every chunk up to the end chunk lies inside the file. The PNG reader of SDL2_image
@@ -159,10 +249,8 @@ bool Peek(const std::vector<uint8_t>& b, Format& f) {
         f = {"PNG", BigEndian32(&b[16]), BigEndian32(&b[20])};
         return PngChunksComplete(b);
     }
-    if (n >= 13 && (std::memcmp(b.data(), "GIF87a", 6) == 0 || std::memcmp(b.data(), "GIF89a", 6) == 0)) {
-        PeekGif(b, f);
-        return true;
-    }
+    if (n >= 13 && (std::memcmp(b.data(), "GIF87a", 6) == 0 || std::memcmp(b.data(), "GIF89a", 6) == 0))
+        return PeekGif(b, f);
     if (n >= 26 && b[0] == 'B' && b[1] == 'M') {
         const uint32_t header = LittleEndian32(&b[14]);
         if (header == 12) {

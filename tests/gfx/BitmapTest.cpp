@@ -84,6 +84,13 @@ protected:
                 uint8_t(frameHeight >> 8), 0,                           // image descriptor
                 2, 2, 0x44, 0x01, 0, 0x3B};                             // pixel data, trailer
     }
+    // A 16 x 16 frame whose first code after the clear code (7) names a table entry not made
+    // yet, so the next two entries link to each other and the last code (6) leads into the loop.
+    static Bytes GifWithLinkedCodes() {
+        return {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0,
+                0x2C, 0, 0, 0, 0, 16, 0, 16, 0, 0,
+                2, 3, 0xBC, 0x61, 0x05, 0, 0x3B};   // codes 4, 7, 6, 0, 6, 5 in 3 and 4 bits
+    }
     // Overwrites the frame size in a JPEG's baseline or progressive frame marker.
     static Bytes WithJpegSize(Bytes bytes, int w, int h) {
         for (size_t i = 2; i + 9 < bytes.size(); ++i)
@@ -130,6 +137,7 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
         {"truncated.png", Bytes(png.begin(), png.begin() + long(png.size() / 2)), UnknownImageFormat},
         {"corrupt.png", corruptPng, UnknownImageFormat},
         {"chunk-beyond-end.png", chunkBeyondEnd, UnknownImageFormat},
+        {"linked-codes.gif", GifWithLinkedCodes(), UnknownImageFormat},
         {"huge.jpg", WithJpegSize(jpeg, 60000, 60000), OutOfMemory},
         {"wide.jpg", WithJpegSize(jpeg, Bitmap::kMaxSide + 1, 8), OutOfMemory},
         {"huge.png", WithPngSize(png, 100000, 100000), OutOfMemory},
