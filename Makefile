@@ -4,6 +4,10 @@ DIST_DIR := $(BUILD_DIR)/dist
 
 .PHONY: all deps configure build run test bench clean
 
+# The sanitizer build lives beside the normal one; `make fuzz` runs each fuzz target this long.
+SANITIZE_DIR := build-sanitize
+FUZZ_SECONDS ?= 60
+
 all: build
 
 deps:
@@ -31,7 +35,22 @@ bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do if [ -x $$b ]; then $$b || exit 1; fi; done
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+
+# Every test again, built with clang under AddressSanitizer, leak detection and
+# UndefinedBehaviorSanitizer; the same build holds the fuzz targets.
+.PHONY: configure-sanitize test-sanitize fuzz
+configure-sanitize:
+	@scripts/install-deps.sh sanitize
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSIVA_SANITIZE=ON
+
+test-sanitize: configure-sanitize
+	cmake --build $(SANITIZE_DIR) -j2
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j2
+
+fuzz: configure-sanitize
+	cmake --build $(SANITIZE_DIR) -j2 --target fuzz_targets theme_art
+	tests/fuzz/run-fuzzers.sh $(SANITIZE_DIR) $(FUZZ_SECONDS)
 
 # Installing: the program folder goes to $(PREFIX)/lib/tessiva/, links to its programs to
 # $(PREFIX)/bin/, desktop entries, icons and metainfo to $(PREFIX)/share/; DESTDIR is honoured.

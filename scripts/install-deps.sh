@@ -4,13 +4,18 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  libsdl2-dev libsdl2-image-dev libturbojpeg0-dev libcairo2-dev libpango1.0-dev fonts-liberation
+  libsdl2-dev libsdl2-image-dev libturbojpeg0-dev libjpeg-dev libcairo2-dev libpango1.0-dev fonts-liberation
   libgtk-3-dev libx11-dev xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils python3
   # the Debian package (dpkg-shlibdeps needs file) and the checks of the installed files
   dpkg-dev file desktop-file-utils appstream lintian
 )
+# The sanitizer build and the fuzz targets (make test-sanitize, make fuzz): clang with its
+# sanitizer and libFuzzer runtimes, and the symbolizer for readable reports.
+if [[ "${1:-}" == sanitize ]]; then
+  packages+=(clang libclang-rt-14-dev llvm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -29,11 +29,12 @@ HWND WindowImpl::Create(HWND parent, const RECT& rect, const std::string& text, 
     if (!::GetClassInfo(windowClass.className, existing) && !::RegisterClass(windowClass))
         return nullptr;
 
-    int x = rect.left, y = rect.top;
-    int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (rect.left == CW_USEDEFAULT) {
-        x = y = CW_USEDEFAULT;
-        width = height = CW_USEDEFAULT;
+    // A rectangle at CW_USEDEFAULT asks for the default place and size; its width is then no
+    // difference to take (right - INT_MIN overflows).
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+    if (rect.left != CW_USEDEFAULT) {
+        x = rect.left, y = rect.top;
+        width = rect.right - rect.left, height = rect.bottom - rect.top;
     }
     creatingObject = this;
     HWND created = nullptr;

@@ -4,7 +4,9 @@
 #include <turbojpeg.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -47,7 +49,7 @@ protected:
         return Read(path);
     }
     // A w x h JPEG of a smooth colour field.
-    static Bytes Jpeg(int w, int h) {
+    static Bytes Jpeg(int w, int h, int subsampling = TJSAMP_420, int flags = 0) {
         std::vector<uint8_t> rgb(size_t(w) * size_t(h) * 3);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
@@ -57,7 +59,7 @@ protected:
         tjhandle handle = tjInitCompress();
         unsigned char* out = nullptr;
         unsigned long size = 0;
-        EXPECT_EQ(tjCompress2(handle, rgb.data(), w, 0, h, TJPF_RGB, &out, &size, TJSAMP_420, 90, 0), 0);
+        EXPECT_EQ(tjCompress2(handle, rgb.data(), w, 0, h, TJPF_RGB, &out, &size, subsampling, 90, flags), 0);
         Bytes bytes(out, out + size);
         tjFree(out);
         tjDestroy(handle);
@@ -83,10 +85,17 @@ protected:
                 uint8_t(frameHeight >> 8), 0,                           // image descriptor
                 2, 2, 0x44, 0x01, 0, 0x3B};                             // pixel data, trailer
     }
-    // Overwrites the frame size in a JPEG's SOF0 marker.
+    // A 16 x 16 frame whose first code after the clear code (7) names a table entry not made
+    // yet, so the next two entries link to each other and the last code (6) leads into the loop.
+    static Bytes GifWithLinkedCodes() {
+        return {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0,
+                0x2C, 0, 0, 0, 0, 16, 0, 16, 0, 0,
+                2, 3, 0xBC, 0x61, 0x05, 0, 0x3B};   // codes 4, 7, 6, 0, 6, 5 in 3 and 4 bits
+    }
+    // Overwrites the frame size in a JPEG's baseline or progressive frame marker.
     static Bytes WithJpegSize(Bytes bytes, int w, int h) {
         for (size_t i = 2; i + 9 < bytes.size(); ++i)
-            if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
+            if (bytes[i] == 0xFF && (bytes[i + 1] == 0xC0 || bytes[i + 1] == 0xC2)) {
                 bytes[i + 5] = uint8_t(h >> 8), bytes[i + 6] = uint8_t(h);
                 bytes[i + 7] = uint8_t(w >> 8), bytes[i + 8] = uint8_t(w);
                 break;
@@ -112,6 +121,11 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
     Bytes corruptJpeg = jpeg;
     for (size_t i = corruptJpeg.size() / 2; i < corruptJpeg.size() - 2; ++i)
         corruptJpeg[i] = uint8_t(i * 37);
+    // A chunk that claims to run past the end of the file (a reader that does not notice
+    // would repeat the chunk for ever).
+    Bytes chunkBeyondEnd(png.begin(), png.begin() + 33);
+    const Bytes longChunk = {0x00, 0x00, 0x06, 0x00, 'b', 'K', 'G', 'D', 0, 0, 0, 0};
+    chunkBeyondEnd.insert(chunkBeyondEnd.end(), longChunk.begin(), longChunk.end());
     Bytes corruptPng = png;
     for (size_t i = 41; i < corruptPng.size() - 12; ++i)   // the image data, not the header
         corruptPng[i] ^= 0x5A;
@@ -123,10 +137,19 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
         {"corrupt.jpg", corruptJpeg, UnknownImageFormat},
         {"truncated.png", Bytes(png.begin(), png.begin() + long(png.size() / 2)), UnknownImageFormat},
         {"corrupt.png", corruptPng, UnknownImageFormat},
+        {"chunk-beyond-end.png", chunkBeyondEnd, UnknownImageFormat},
+        {"linked-codes.gif", GifWithLinkedCodes(), UnknownImageFormat},
         {"huge.jpg", WithJpegSize(jpeg, 60000, 60000), OutOfMemory},
         {"wide.jpg", WithJpegSize(jpeg, Bitmap::kMaxSide + 1, 8), OutOfMemory},
         {"huge.png", WithPngSize(png, 100000, 100000), OutOfMemory},
         {"tall.png", WithPngSize(png, 2, Bitmap::kMaxSide + 1), OutOfMemory},
+        // Within the side limits, but more than one decode may hold: 256 MiB for the JPEG's
+        // pixels alone; the PNG decoder's picture and our copy; a progressive JPEG's pixels
+        // and its coefficients.
+        {"beyond-budget.jpg", WithJpegSize(jpeg, 8192, 8192), OutOfMemory},
+        {"beyond-budget.png", WithPngSize(png, 8192, 4096), OutOfMemory},
+        {"progressive-beyond-budget.jpg", WithJpegSize(Jpeg(64, 48, TJSAMP_444, TJFLAG_PROGRESSIVE), 6000, 6000),
+         OutOfMemory},
     };
     for (const Case& c : cases) {
         Bitmap bitmap(Write(c.name, c.bytes));
@@ -171,18 +194,25 @@ TEST_F(BitmapFiles, AGifFrameLargerThanItsScreenIsRefusedBeforeAnyPixelMemory) {
     EXPECT_EQ(c.GetValue(), 0xFFFFFFFFu);
 
     // The frame would need gigabytes. With the address space held to a little above what the
-    // process uses, only a refusal made before decoding still reports OutOfMemory.
-    const std::string huge = Write("huge.gif", Gif(65535, 65535));
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
-    long pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    rlimit tight = saved;
-    tight.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(512) << 20);
-    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
-    const Status status = Bitmap(huge).GetLastStatus();
-    setrlimit(RLIMIT_AS, &saved);
-    EXPECT_EQ(status, OutOfMemory);
+    // process uses, only a refusal made before decoding still reports OutOfMemory. The decoder
+    // passes over bytes that start no block, so a stray byte before the frame hides nothing.
+    const Bytes huge = Gif(65535, 65535);
+    Bytes strayBeforeFrame = huge;
+    const long descriptor = 13 + 6 + 8;   // after the screen, its colours and the extension
+    strayBeforeFrame.insert(strayBeforeFrame.begin() + descriptor, 0x3F);
+    for (const auto& [name, bytes] : {std::pair{"huge.gif", huge}, std::pair{"stray-byte.gif", strayBeforeFrame}}) {
+        const std::string path = Write(name, bytes);
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        rlimit tight = saved;
+        tight.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(512) << 20);
+        ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+        const Status status = Bitmap(path).GetLastStatus();
+        setrlimit(RLIMIT_AS, &saved);
+        EXPECT_EQ(status, OutOfMemory) << name;
+    }
 }
 
 TEST_F(BitmapFiles, PicturesAreRecognisedByContentNotByName) {
@@ -255,6 +285,39 @@ TEST_F(BitmapFiles, AJpegHeaderGivesTheFullSizeWithoutDecoding) {
         EXPECT_EQ(size.Width, 7) << c.name;   // untouched on failure
     }
     EXPECT_EQ(ReadJpegSize(folder + "/nothing-here.jpg", size), FileNotFound);
+}
+
+// A picture of the sample library edited both ways. Two stray bytes before the scan marker, as
+// some cameras and editors leave them, cost the decoder a warning only: the picture shows, pixel
+// for pixel as the original. Scan data that ends early, with or without an end marker after it,
+// leaves part of the picture undecoded: refused, also for a thumbnail.
+TEST_F(BitmapFiles, AJpegThatDecodesWholeWithWarningsShowsOneThatLostDataIsRefused) {
+    const Bytes sample = Read(std::string(TESSIVA_DIST_DIR) + "/Puzzles/00000001.jpg");
+    const Bytes scanMarker = {0xFF, 0xDA};
+    const auto scan = std::search(sample.begin(), sample.end(), scanMarker.begin(), scanMarker.end());
+    ASSERT_NE(scan, sample.end());
+    Bytes stray = sample;
+    stray.insert(stray.begin() + (scan - sample.begin()), {0x00, 0x00});
+    const Bytes cut(sample.begin(), scan + (sample.end() - scan) / 2);
+    Bytes cutThenEnd = cut;
+    cutThenEnd.insert(cutThenEnd.end(), {0xFF, 0xD9});
+
+    Bitmap original(Write("original.jpg", sample));
+    Bitmap edited(Write("stray.jpg", stray));
+    ASSERT_EQ(original.GetLastStatus(), Ok);
+    ASSERT_EQ(edited.GetLastStatus(), Ok);
+    ASSERT_EQ(edited.GetWidth(), original.GetWidth());
+    ASSERT_EQ(edited.GetHeight(), original.GetHeight());
+    for (UINT y = 0; y < original.GetHeight(); ++y)
+        ASSERT_EQ(std::memcmp(original.PixelData() + y * original.Stride(), edited.PixelData() + y * edited.Stride(),
+                              original.GetWidth() * 4), 0) << "row " << y;
+    EXPECT_EQ(Bitmap(Write("stray-thumbnail.jpg", stray), Size(150, 110)).GetLastStatus(), Ok);
+
+    for (const auto& [name, bytes] : {std::pair{"cut.jpg", cut}, std::pair{"cut-then-end.jpg", cutThenEnd}}) {
+        const std::string path = Write(name, bytes);
+        EXPECT_EQ(Bitmap(path).GetLastStatus(), UnknownImageFormat) << name;
+        EXPECT_EQ(Bitmap(path, Size(150, 110)).GetLastStatus(), UnknownImageFormat) << name;
+    }
 }
 
 TEST(Bitmap, NewBitmapsAreTransparentAndPixelsKeepStraightAlpha) {

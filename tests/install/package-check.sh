@@ -19,7 +19,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == tessiva && $(field Version) == "$version" && $(field Architecture) == amd64 ]] \
     || fail "control: $(dpkg-deb -f "$deb")"
 depends=$(field Depends)
-for package in libc6 libsdl2-2.0-0 libcairo2 libgtk-3-0 libturbojpeg0 fonts-liberation; do
+for package in libc6 libsdl2-2.0-0 libcairo2 libgtk-3-0 libjpeg62-turbo fonts-liberation; do
     [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] \
         || fail "Depends lacks $package: $depends"
 done

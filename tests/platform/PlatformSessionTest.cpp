@@ -1,7 +1,8 @@
 // Ending the platform: the windows that are left get their last messages, and a later session
-// never hands out an old handle again.
+// never hands out an old handle again. Windows created without a place of their own.
 
 #include "PlatformTestSupport.h"
+#include "platform/Headless.h"
 
 namespace {
 
@@ -29,3 +30,17 @@ TEST(PlatformSession, ShutdownDestroysTheWindowsLeftAndLaterHandlesAreNew) {
 }
 
 }  // namespace
+
+// A rectangle whose left is CW_USEDEFAULT leaves place and size to the system: a top-level
+// window gets three quarters of the work area, an eighth in from its corner.
+TEST_F(HeadlessTest, ADefaultRectangleGivesTheSystemsPlaceAndSize) {
+    RecordingWindow frame;
+    const RECT useDefault{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+    ASSERT_TRUE(frame.Create(nullptr, useDefault, "frame", WS_OVERLAPPEDWINDOW));
+    RECT placed{};
+    ASSERT_TRUE(GetWindowRect(frame, placed));
+    EXPECT_EQ(placed.left, Headless::kScreenWidth / 8);
+    EXPECT_EQ(placed.top, Headless::kScreenHeight / 8);
+    EXPECT_EQ(placed.right - placed.left, Headless::kScreenWidth * 3 / 4);
+    EXPECT_EQ(placed.bottom - placed.top, Headless::kScreenHeight * 3 / 4);
+}

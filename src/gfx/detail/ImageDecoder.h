@@ -8,9 +8,10 @@
 
 namespace Gdiplus::Detail {
 
-// JPEG through TurboJPEG (at a reduced scale when the result still covers atLeast), PNG, BMP,
-// GIF, TIFF and WebP through SDL2_image. The picture's size is read from its header and
-// checked against the limits before any pixel memory is taken.
+// JPEG through libjpeg-turbo (at a reduced scale when the result still covers atLeast), PNG,
+// BMP, GIF, TIFF and WebP through SDL2_image. The picture's size is read from its header and
+// checked against the limits before any pixel memory is taken. A JPEG that decodes whole with
+// warnings is shown; one whose data ends early or cannot be decoded is refused.
 Status DecodeImageFile(const std::string& path, const Size& atLeast, SurfacePtr& out);
 
 // A JPEG file's width and height from its header, without decoding its pixels.
