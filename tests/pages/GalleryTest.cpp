@@ -23,7 +23,7 @@ namespace {
 
 using namespace PlayTest;
 using Gdiplus::Rect;
-using Spec = TestLibrary::CategorySpec;
+using Content = TestLibrary::CategoryContent;
 
 POINT CentreOf(const Control& control) {
     return {control.Bounds.X + control.Bounds.Width / 2, control.Bounds.Y + control.Bounds.Height / 2};
@@ -43,7 +43,7 @@ protected:
 
     // The gallery over a library of these categories, shown at the screen's corner, so that
     // client and screen coordinates agree.
-    PageStart& Open(const std::vector<Spec>& categories, int height = kHeight) {
+    PageStart& Open(const std::vector<Content>& categories, int height = kHeight) {
         library.emplace(categories);
         gallery.emplace(navigator);
         gallery->Create(nullptr, RECT{0, 0, kWidth, height}, "gallery", WS_POPUP);
@@ -162,7 +162,7 @@ TEST_F(GalleryTest, WithoutPuzzlesTheColumnAndTheGridAreEmpty) {
 }
 
 TEST_F(GalleryTest, TheColumnDoesNotScrollSoButtonsBelowThePageAreOutOfReach) {
-    std::vector<Spec> categories;
+    std::vector<Content> categories;
     for (char name = 'A'; name <= 'X'; ++name)
         categories.push_back({std::string(1, name) + " pictures", 1});
     PageStart& page = Open(categories, 400);
@@ -351,7 +351,7 @@ struct SwitchingNavigator : PageNavigator {
 };
 
 TEST_F(GalleryTest, TheCategoryAndItsPageSurviveAGameAndTheWayBack) {
-    library.emplace(std::vector<Spec>{{"Alpha", 3}, {"Beta", 40}});
+    library.emplace(std::vector<Content>{{"Alpha", 3}, {"Beta", 40}});
     SwitchingNavigator road;
     PageStart start(road);
     PageGameStart setUp(road);

@@ -16,7 +16,7 @@
 
 class TestLibrary {
 public:
-    struct CategorySpec {
+    struct CategoryContent {
         std::string name;
         int puzzles = 0;
     };
@@ -25,7 +25,7 @@ public:
 
     // Category ids count from 1 in the given order, puzzle ids from 1 across the categories;
     // one pack lists every puzzle.
-    explicit TestLibrary(const std::vector<CategorySpec>& categories) {
+    explicit TestLibrary(const std::vector<CategoryContent>& categories) {
         std::filesystem::create_directories(folder.path + "Puzzles");
         std::string listed;
         int id = 0;
