@@ -3,6 +3,15 @@
 # pid is in $app and call the script's own fail() when a step cannot be done; shows reads the
 # screen with the game end-to-end test's X11 helper, whose path is in $x11.
 
+# For the scripts that look at the screen: ends the script with the message and a screenshot in
+# $out/failure.png (they make it their fail), and one line of progress.
+fail_showing_screen() {
+    echo "FAILED: $*"
+    "$x11" screenshot "$out/failure.png" 2>/dev/null
+    exit 1
+}
+ok() { echo "ok: $*"; }
+
 # Runs the command until it succeeds, for up to 5 s: the window manager's and the game's work
 # reaches the server a little after the window appears.
 eventually() {

@@ -25,12 +25,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    "$x11" screenshot "$out/failure.png" 2>/dev/null
-    exit 1
-}
-ok() { echo "ok: $*"; }
+fail() { fail_showing_screen "$@"; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
 
 # The display libraries want a runtime folder; the window registry is private already.

@@ -24,12 +24,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    "$x11" screenshot "$out/failure.png" 2>/dev/null
-    exit 1
-}
-ok() { echo "ok: $*"; }
+fail() { fail_showing_screen "$@"; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
 
 # A registry of this run's own, so that other tests' windows (and a game being played) do not

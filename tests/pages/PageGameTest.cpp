@@ -137,7 +137,7 @@ TEST_F(PageGameTest, PiecesAreDrawnOverThePreviewAndTheBarOverThePieces) {
     EXPECT_EQ(Pixel(onBar.x, onBar.y), bar);
 }
 
-TEST_F(PageGameTest, TheClockTicksOnlyWhileThePageIsShownAndRedrawsOnlyItsLabel) {
+TEST_F(PageGameTest, TheClockTicksOnlyWhileThePageIsShown) {
     StartGame(400, 300, 7);
     board->clock = ClockState::Stopped;
     board->elapsed = TimeSpan(75 * TimeSpan::kTicksPerSecond);
