@@ -18,3 +18,9 @@ ApplicationException::ApplicationException(const char* location, const char* ext
 void RaiseError(const char* location) { throw ApplicationException(location); }
 
 void RaiseError(const std::string& location) { throw ApplicationException(location.c_str()); }
+
+void RaiseError(const char* location, FailureCause cause) {
+    ApplicationException error(location);
+    error.Cause = cause;
+    throw error;
+}

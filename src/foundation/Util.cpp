@@ -85,16 +85,17 @@ std::string ReadFileAscii(const std::string& path, bool swapNibbles) {
     // Non-blocking, so a FIFO that carries a library file's name cannot hang the reader.
     file.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file.fd < 0)
-        RaiseError("Util::ReadFileAscii (72)");
+        RaiseError("Util::ReadFileAscii (72)", FailureCause::CannotRead);
     struct stat info {};
     if (fstat(file.fd, &info) != 0)
-        RaiseError("Util::ReadFileAscii (73)");
-    // Only a plain file opens as one: a folder, FIFO or device fails like a failed open.
+        RaiseError("Util::ReadFileAscii (73)", FailureCause::CannotRead);
+    // Only a plain file is read: a folder, FIFO or device raises a failed open's text, with a
+    // cause of its own.
     if (!S_ISREG(info.st_mode))
-        RaiseError("Util::ReadFileAscii (72)");
+        RaiseError("Util::ReadFileAscii (72)", FailureCause::NotAPlainFile);
     // Library texts are small; a huge (or sparse) file would cost its size in memory and time.
     if (info.st_size > kMaxTextFileBytes)
-        RaiseError("Util::ReadFileAscii (74)");
+        RaiseError("Util::ReadFileAscii (74)", FailureCause::TooLarge);
     const size_t size = static_cast<size_t>(info.st_size);
     std::string bytes(size, '\0');
     size_t done = 0;
@@ -103,7 +104,7 @@ std::string ReadFileAscii(const std::string& path, bool swapNibbles) {
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            RaiseError("Util::ReadFileAscii (77)");
+            RaiseError("Util::ReadFileAscii (77)", FailureCause::CannotRead);
         }
         if (got == 0)
             break;

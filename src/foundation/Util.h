@@ -22,9 +22,10 @@ bool TryParseInt(std::string_view text, int32_t& value);
 constexpr int64_t kMaxTextFileBytes = int64_t(16) << 20;
 
 // The whole file as bytes, each byte nibble-swapped when swapNibbles is set. Raises
-// "Util::ReadFileAscii (72)" when the file cannot be opened or is not a plain file (a folder,
-// a FIFO), "(73)" when its size cannot be taken, "(74)" when it is larger than
-// kMaxTextFileBytes and "(77)" when it cannot be read.
+// "Util::ReadFileAscii (72)" when the file cannot be opened (cause CannotRead) or is not a plain
+// file, such as a folder or a FIFO (NotAPlainFile), "(73)" when its size cannot be taken
+// (CannotRead), "(74)" when it is larger than kMaxTextFileBytes (TooLarge) and "(77)" when it
+// cannot be read (CannotRead).
 std::string ReadFileAscii(const std::string& path, bool swapNibbles);
 
 // The canonical folder of the running executable, ending in '/'. Raises

@@ -77,7 +77,7 @@ bool ReadEachFile(const std::string& folder, const std::string& extension,
             read(TitleOf(fileName), folder + fileName);
         } catch (...) {  // containment point: library reading per file
             if (onSkip)
-                onSkip({SkippedItem::Kind::File, fileName, 0, CurrentFailureReason()});
+                onSkip({SkippedItem::Kind::File, fileName, 0, CurrentFailureCause(), CurrentFailureReason()});
         }
     }
     return listed;
@@ -110,6 +110,16 @@ std::string CurrentFailureReason() {
         return e.what();
     } catch (...) {  // containment point: library reading per file and per puzzle
         return "unknown failure";
+    }
+}
+
+FailureCause CurrentFailureCause() {
+    try {
+        throw;
+    } catch (const ApplicationException& e) {
+        return e.Cause == FailureCause::Unspecified ? FailureCause::ContentUnusable : e.Cause;
+    } catch (...) {  // containment point: library reading per file and per puzzle
+        return FailureCause::Unspecified;
     }
 }
 

@@ -39,5 +39,10 @@ bool ForEachFileIn(const std::string& folder, const std::function<void(const std
 // The reason for the exception being handled: its location text, or what() for the standard
 // library's exceptions. Call only inside a catch block.
 std::string CurrentFailureReason();
+// The cause a scan reports for the exception being handled: the one its raise names; for a raise
+// of the family that names none, ContentUnusable, as it came from the item's name or text (a
+// number that does not parse, a missing key); Unspecified for the standard library's own
+// failures. Call only inside a catch block.
+FailureCause CurrentFailureCause();
 
 }  // namespace LibraryFolder

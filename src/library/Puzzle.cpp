@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -138,26 +139,32 @@ std::string FindByTests(const std::string& puzzlesFolder, int32_t id, PuzzleFile
     return {};
 }
 
+// A puzzle's failure found without reading a file, as a raise would carry it.
+struct Refusal {
+    FailureCause cause;
+    const char* location;
+};
+
 // Loads one puzzle. A failure seen without reading a file (no picture, no ".dat", no such
-// category) is returned as its location text, so a scan can skip the puzzle without the cost
-// of raising; the failures of reading the ".dat" file are raised.
-const char* LoadPuzzle(const std::string& puzzlesFolder, int32_t id, const FileLookup& find) {
+// category) is returned, so a scan can skip the puzzle without the cost of raising; the
+// failures of reading the ".dat" file are raised.
+std::optional<Refusal> LoadPuzzle(const std::string& puzzlesFolder, int32_t id, const FileLookup& find) {
     PuzzleStore& store = Store();
     if (store.loadedIds.count(id))
-        return nullptr;
+        return std::nullopt;
     std::string picture = find(id, kOgg);
     if (picture.empty())
         picture = find(id, kJpg);
     if (picture.empty())
-        return "Puzzle::ReadPuzzle (65)";
+        return Refusal{FailureCause::MissingFile, "Puzzle::ReadPuzzle (65)"};
     const std::string description = find(id, kDat);
     if (description.empty())
-        return "Puzzle::ReadPuzzle (66)";
+        return Refusal{FailureCause::MissingFile, "Puzzle::ReadPuzzle (66)"};
     const std::string text = Util::ReadFileAscii(puzzlesFolder + description, true);
     const int32_t categoryId = Util::ParseInt(UtilProperty::GetProperty(text, "Category"));
     Category* category = Category::FindById(categoryId);
     if (!category)
-        return "Puzzle::ReadPuzzle (74)";
+        return Refusal{FailureCause::ContentUnusable, "Puzzle::ReadPuzzle (74)"};
 
     store.puzzles.push_back(std::make_unique<Puzzle>(id, categoryId, puzzlesFolder + picture));
     try {
@@ -170,7 +177,7 @@ const char* LoadPuzzle(const std::string& puzzlesFolder, int32_t id, const FileL
         store.puzzles.pop_back();
         throw;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -203,33 +210,34 @@ void Puzzle::ReadAllPuzzles(const std::string& puzzlesFolder, const SkipObserver
     // same way, so it is not made (a pack may list one missing id millions of times). Only a
     // failure of memory may pass, and that puzzle is tried again.
     std::unordered_set<int32_t> failedIds;
-    const auto skip = [&](int32_t id, const std::string& reason) {
+    const auto skip = [&](int32_t id, FailureCause cause, const std::string& reason) {
         if (onSkip)
-            onSkip({SkippedItem::Kind::Puzzle, {}, id, reason});
+            onSkip({SkippedItem::Kind::Puzzle, {}, id, cause, reason});
     };
     for (const std::unique_ptr<Pack>& pack : PackList()) {
         for (const int32_t id : pack->puzzleIds) {
             if (failedIds.count(id))
                 continue;
             try {
-                if (const char* failure = LoadPuzzle(puzzlesFolder, id, find)) {
+                if (const std::optional<Refusal> refusal = LoadPuzzle(puzzlesFolder, id, find)) {
                     failedIds.insert(id);
-                    skip(id, failure);
+                    skip(id, refusal->cause, refusal->location);
                 }
             } catch (const ApplicationException& e) {  // containment point: library reading per puzzle
                 failedIds.insert(id);
-                skip(id, e.LocationText());
+                skip(id, LibraryFolder::CurrentFailureCause(), e.LocationText());
             } catch (...) {  // containment point: library reading per puzzle
-                skip(id, LibraryFolder::CurrentFailureReason());
+                skip(id, LibraryFolder::CurrentFailureCause(), LibraryFolder::CurrentFailureReason());
             }
         }
     }
 }
 
 void Puzzle::ReadPuzzle(const std::string& puzzlesFolder, int32_t id) {
-    const char* failure = LoadPuzzle(puzzlesFolder, id, [&](int32_t puzzleId, PuzzleFile file) {
-        return FindByTests(puzzlesFolder, puzzleId, file);
-    });
-    if (failure)
-        RaiseError(failure);
+    const std::optional<Refusal> refusal =
+        LoadPuzzle(puzzlesFolder, id, [&](int32_t puzzleId, PuzzleFile file) {
+            return FindByTests(puzzlesFolder, puzzleId, file);
+        });
+    if (refusal)
+        RaiseError(refusal->location, refusal->cause);
 }

@@ -18,8 +18,9 @@ public:
     // failure was one of memory: nothing else it depends on changes meanwhile.
     static void ReadAllPuzzles(const std::string& puzzlesFolder, const SkipObserver& onSkip = {});
     // Loads one puzzle into PuzzleList and its category, or does nothing when it is already
-    // loaded. Its files are found whatever the case of their extensions (".JPG" is a picture). Raises "Puzzle::ReadPuzzle (65)" without a picture, "(66)" without a ".dat" file,
-    // "(74)" when its category does not exist.
+    // loaded. Its files are found whatever the case of their extensions (".JPG" is a picture).
+    // Raises "Puzzle::ReadPuzzle (65)" without a picture, "(66)" without a ".dat" file (both with
+    // the cause MissingFile), "(74)" when its category does not exist (ContentUnusable).
     static void ReadPuzzle(const std::string& puzzlesFolder, int32_t id);
 
     // The id in decimal, '0'-padded in front to 8 characters: 42 gives "00000042".

@@ -51,12 +51,12 @@ std::string_view BaseOfPuzzleFileName(std::string_view name) {
     return name.substr(0, dot);
 }
 
-// Whether the pack scan's failure leaves the file's content unknown: it is a plain file that
-// could not be opened or read (permissions, an I/O error). A file that is gone, not a plain
-// file, too large or not a pack file by its name or content lists nothing, as in the game.
-bool IsUnreadablePackFile(const std::string& path, const std::string& reason) {
-    if (reason != "Util::ReadFileAscii (72)" && reason != "Util::ReadFileAscii (73)" &&
-        reason != "Util::ReadFileAscii (77)")
+// Whether a skipped pack file leaves what it lists unknown: a plain file that could not be
+// opened or read (permissions, an I/O error). A file that is gone (which cannot be opened
+// either), not a plain file, too large or not a pack file by its name or content lists nothing,
+// as in the game.
+bool LeavesItsPuzzlesUnknown(const std::string& path, FailureCause cause) {
+    if (cause != FailureCause::CannotRead)
         return false;
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
@@ -79,7 +79,7 @@ void CMainDlg::RefreshPackList() {
     listItems.clear();
     host.SetListItems({});
 
-    Pack::ScanPacks(programFolder);
+    Pack::ScanPacks(programFolder, {}, services.readFile);
     for (const auto& pack : PackList())
         listItems.push_back(pack.get());
     std::stable_sort(listItems.begin(), listItems.end(), [](const Pack* a, const Pack* b) {
@@ -106,75 +106,22 @@ void CMainDlg::OnBtnUninstall() {
                                 MessageBoxButtons::Ok);
             return;
         }
-
-        std::vector<const Pack*> remaining;
-        for (const auto& pack : PackList())
-            remaining.push_back(pack.get());
-        std::vector<const Pack*> selected;
-        std::string confirmation = kTextConfirm;
-        for (size_t row : rows) {
-            try {
-                // A row whose pack is no longer in PackList is left out.
-                const Pack* pack = listItems.at(row);
-                const auto found = std::find(remaining.begin(), remaining.end(), pack);
-                if (found == remaining.end())
-                    continue;
-                remaining.erase(found);
-                selected.push_back(pack);
-                confirmation += pack->name + kLineEnd;
-            } catch (...) {
-                // Containment point: one selected item.
-            }
-        }
-
-        if (host.ShowMessageBox(confirmation, kCaptionConfirm, MessageBoxIcon::Question,
-                                MessageBoxButtons::YesNo) != MessageBoxAnswer::Yes)
+        const std::optional<std::vector<const Pack*>> selected = ConfirmSelection(rows);
+        if (!selected)
             return;
 
         // A pack's puzzles go only after its pack file has gone, and a pack whose file stays
         // (locked, in a read-only folder) keeps every puzzle it lists, shared ones included:
         // an installed pack must never be left without its pictures.
-        bool errors = false;
-        std::vector<const Pack*> removed;
-        for (const Pack* pack : selected) {
-            try {
-                RaiseErrorIfFalse(services.deleteFile(pack->path),
-                                  "CMainDlg::OnBtnUninstall (229)");
-                removed.push_back(pack);
-            } catch (...) {
-                // Containment point: one pack's deletion; the pack stays with all its puzzles.
-                errors = true;
-            }
-        }
+        const std::vector<const Pack*> removed = DeletePackFiles(*selected);
+        bool errors = removed.size() != selected->size();
         // The puzzles to keep are those of every pack file on disk now, not only of the packs
         // listed: one may have been added since the list was read, and the files that could
-        // not be deleted are among them.
-        std::vector<int32_t> keptIds;
-        bool keptKnown = false;
-        try {
-            keptKnown = KeptPuzzleIds(keptIds);
-        } catch (...) {
-            // Containment point: reading the pack files on disk; what they list stays unknown.
-        }
-        if (!keptKnown) {
-            // A pack file that cannot be read may list any puzzle: none is deleted.
+        // not be deleted are among them. A pack file that cannot be read may list any puzzle:
+        // then none is deleted.
+        const std::optional<std::vector<int32_t>> keptIds = ReadKeptPuzzleIds();
+        if (!keptIds || !DeleteUnsharedPuzzleFiles(removed, *keptIds))
             errors = true;
-            removed.clear();
-        }
-        try {
-            std::sort(keptIds.begin(), keptIds.end());
-            std::vector<int32_t> unshared;
-            for (const Pack* pack : removed) {
-                for (int32_t id : pack->puzzleIds) {
-                    if (!std::binary_search(keptIds.begin(), keptIds.end(), id))
-                        unshared.push_back(id);
-                }
-            }
-            DeletePuzzleFiles(unshared);
-        } catch (...) {
-            // Containment point: the removed packs' puzzle files.
-            errors = true;
-        }
 
         RefreshPackList();
         host.ShowMessageBox(errors ? kTextSomeErrors : kTextSuccess, "",
@@ -184,15 +131,86 @@ void CMainDlg::OnBtnUninstall() {
     }
 }
 
-bool CMainDlg::KeptPuzzleIds(std::vector<int32_t>& keptIds) const {
-    bool known = true;
-    const Pack::Scan scan = Pack::ReadPacks(programFolder, [&](const SkippedItem& item) {
-        if (IsUnreadablePackFile(programFolder + item.fileName, item.reason))
-            known = false;
-    });
-    for (const auto& pack : scan.packs)
-        keptIds.insert(keptIds.end(), pack->puzzleIds.begin(), pack->puzzleIds.end());
-    return known && scan.listed;
+std::optional<std::vector<const Pack*>> CMainDlg::ConfirmSelection(const std::vector<size_t>& rows) {
+    std::vector<const Pack*> remaining;
+    for (const auto& pack : PackList())
+        remaining.push_back(pack.get());
+    std::vector<const Pack*> selected;
+    std::string confirmation = kTextConfirm;
+    for (size_t row : rows) {
+        try {
+            // A row the list does not have, or whose pack is no longer in PackList, is left out.
+            if (row >= listItems.size())
+                continue;
+            const Pack* pack = listItems[row];
+            const auto found = std::find(remaining.begin(), remaining.end(), pack);
+            if (found == remaining.end())
+                continue;
+            remaining.erase(found);
+            selected.push_back(pack);
+            confirmation += pack->name + kLineEnd;
+        } catch (...) {
+            // Containment point: one selected item.
+        }
+    }
+    if (host.ShowMessageBox(confirmation, kCaptionConfirm, MessageBoxIcon::Question,
+                            MessageBoxButtons::YesNo) != MessageBoxAnswer::Yes)
+        return std::nullopt;
+    return selected;
+}
+
+std::vector<const Pack*> CMainDlg::DeletePackFiles(const std::vector<const Pack*>& packs) {
+    std::vector<const Pack*> removed;
+    for (const Pack* pack : packs) {
+        try {
+            RaiseErrorIfFalse(services.deleteFile(pack->path), "CMainDlg::OnBtnUninstall (229)");
+            removed.push_back(pack);
+        } catch (...) {
+            // Containment point: one pack's deletion; the pack stays with all its puzzles.
+        }
+    }
+    return removed;
+}
+
+std::optional<std::vector<int32_t>> CMainDlg::ReadKeptPuzzleIds() const {
+    try {
+        bool known = true;
+        const Pack::Scan scan = Pack::ReadPacks(
+            programFolder,
+            [&](const SkippedItem& item) {
+                if (LeavesItsPuzzlesUnknown(programFolder + item.fileName, item.cause))
+                    known = false;
+            },
+            services.readFile);
+        if (!known || !scan.listed)
+            return std::nullopt;
+        std::vector<int32_t> keptIds;
+        for (const auto& pack : scan.packs)
+            keptIds.insert(keptIds.end(), pack->puzzleIds.begin(), pack->puzzleIds.end());
+        std::sort(keptIds.begin(), keptIds.end());
+        return keptIds;
+    } catch (...) {
+        // Containment point: reading the pack files on disk; what they list stays unknown.
+        return std::nullopt;
+    }
+}
+
+bool CMainDlg::DeleteUnsharedPuzzleFiles(const std::vector<const Pack*>& packs,
+                                         const std::vector<int32_t>& keptIds) {
+    try {
+        std::vector<int32_t> unshared;
+        for (const Pack* pack : packs) {
+            for (int32_t id : pack->puzzleIds) {
+                if (!std::binary_search(keptIds.begin(), keptIds.end(), id))
+                    unshared.push_back(id);
+            }
+        }
+        DeletePuzzleFiles(unshared);
+        return true;
+    } catch (...) {
+        // Containment point: the removed packs' puzzle files.
+        return false;
+    }
 }
 
 void CMainDlg::OpenDownloadPage() {

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "foundation/Util.h"
 #include "packsweep/DialogHost.h"
 
 class Pack;
@@ -21,6 +23,9 @@ public:
         std::function<bool()> gameIsRunning;
         // Removes one directory entry without following it; true when it is gone.
         std::function<bool(const std::string& path)> deleteFile = DeleteDirectoryEntry;
+        // Reads a pack file whole, as Util::ReadFileAscii does, raising with its causes.
+        std::function<std::string(const std::string& path, bool swapNibbles)> readFile =
+            Util::ReadFileAscii;
         // Opens a web address in the user's browser; raises when it cannot.
         std::function<void(const std::string& url)> openUrl;
     };
@@ -46,9 +51,21 @@ public:
     static bool DeleteDirectoryEntry(const std::string& path);
 
 private:
-    // Appends the puzzle ids of every pack file now in the program folder. False when that
-    // cannot be known whole: the folder cannot be listed, or a pack file in it cannot be read.
-    bool KeptPuzzleIds(std::vector<int32_t>& keptIds) const;
+    // The steps of OnBtnUninstall, in order.
+
+    // Asks to confirm the packs of the selected rows that are still in PackList, each row
+    // contained on its own; those packs in row order when the answer is Yes, else nothing.
+    std::optional<std::vector<const Pack*>> ConfirmSelection(const std::vector<size_t>& rows);
+    // Deletes the packs' files, each contained on its own; the packs whose file went, in order.
+    std::vector<const Pack*> DeletePackFiles(const std::vector<const Pack*>& packs);
+    // The puzzle ids of every pack file now in the program folder, sorted; nothing when they
+    // cannot be known whole: the folder cannot be listed, a pack file in it cannot be read, or
+    // a failure stopped the reading.
+    std::optional<std::vector<int32_t>> ReadKeptPuzzleIds() const;
+    // Deletes the files of the packs' puzzles that keptIds (sorted) lacks; false when a failure
+    // stopped it.
+    bool DeleteUnsharedPuzzleFiles(const std::vector<const Pack*>& packs,
+                                   const std::vector<int32_t>& keptIds);
 
     DialogHost& host;
     const std::string programFolder;

@@ -80,17 +80,21 @@ TEST(ReadFileAscii, RaisesWhenThePathIsNoReadablePlainFile) {
     std::filesystem::resize_file(over, Util::kMaxTextFileBytes + 1);
     std::filesystem::resize_file(huge, (int64_t(5) << 29) + 3);
     EXPECT_EQ(Util::ReadFileAscii(atLimit, false).size(), size_t(Util::kMaxTextFileBytes));
-    struct Case { std::string path; const char* location; };
-    for (const Case& c : {Case{folder.path + "missing.dat", "Util::ReadFileAscii (72)"},
-                          Case{folder.path + "sub", "Util::ReadFileAscii (72)"},
-                          Case{folder.path + "fifo.ctg", "Util::ReadFileAscii (72)"},
-                          Case{over, "Util::ReadFileAscii (74)"},
-                          Case{huge, "Util::ReadFileAscii (74)"}}) {
+    struct Case { std::string path; const char* location; FailureCause cause; };
+    const Case cases[] = {
+        {folder.path + "missing.dat", "Util::ReadFileAscii (72)", FailureCause::CannotRead},
+        {folder.path + "sub", "Util::ReadFileAscii (72)", FailureCause::NotAPlainFile},
+        {folder.path + "fifo.ctg", "Util::ReadFileAscii (72)", FailureCause::NotAPlainFile},
+        {over, "Util::ReadFileAscii (74)", FailureCause::TooLarge},
+        {huge, "Util::ReadFileAscii (74)", FailureCause::TooLarge},
+    };
+    for (const Case& c : cases) {
         try {
             Util::ReadFileAscii(c.path, true);
             ADD_FAILURE() << c.path << " was read";
         } catch (const ApplicationException& e) {
             EXPECT_EQ(e.LocationText(), c.location);
+            EXPECT_EQ(int(e.Cause), int(c.cause)) << c.path;
         }
     }
 }

@@ -142,6 +142,39 @@ TEST_F(LibraryTest, EachFailureSkipsJustWhatItNames) {
                        }));
 }
 
+// A skip names its failure's cause apart from the location text, which two causes may share.
+TEST_F(LibraryTest, EachSkipNamesTheCauseOfItsFailure) {
+    AddCategory("1.ctg", "Name=Birds\r\n");
+    std::filesystem::create_symlink("gone.ctg", folder.path + "2.ctg");
+    std::filesystem::create_directory(folder.path + "3.ctg");
+    std::filesystem::resize_file(folder.Write("4.pck", ""), (uintmax_t(16) << 20) + 1);   // over the limit
+    AddPack("5.pck", "Name=Five\r\nPuzzles=6,7\r\n");
+    AddPuzzle("00000006", "", {".jpg"});
+    AddPuzzle("00000007", "Category=one\r\n");
+    std::vector<SkippedItem> skips;
+    const SkipObserver record = [&](const SkippedItem& item) { skips.push_back(item); };
+    Category::ScanCategories(folder.path, record);
+    Pack::ScanPacks(folder.path, record);
+    Puzzle::ReadAllPuzzles(folder.path + "Puzzles/", record);
+
+    struct Case { std::string item; const char* reason; FailureCause cause; };
+    const Case cases[] = {
+        {"2.ctg", "Util::ReadFileAscii (72)", FailureCause::CannotRead},   // a link to nothing
+        {"3.ctg", "Util::ReadFileAscii (72)", FailureCause::NotAPlainFile},
+        {"4.pck", "Util::ReadFileAscii (74)", FailureCause::TooLarge},
+        {"6", "Puzzle::ReadPuzzle (66)", FailureCause::MissingFile},
+        {"7", "Util::ParseInt (194)", FailureCause::ContentUnusable},
+    };
+    ASSERT_EQ(skips.size(), std::size(cases));
+    for (size_t i = 0; i < skips.size(); ++i) {
+        const SkippedItem& skip = skips[i];
+        EXPECT_EQ(skip.kind == SkippedItem::Kind::File ? skip.fileName : std::to_string(skip.puzzleId),
+                  cases[i].item);
+        EXPECT_EQ(skip.reason, cases[i].reason) << cases[i].item;
+        EXPECT_EQ(int(skip.cause), int(cases[i].cause)) << cases[i].item;
+    }
+}
+
 TEST_F(LibraryTest, PuzzlesLoadOnceInTheOrderOfTheFirstPackThatListsThem) {
     AddCategory("1.ctg", "Name=Animals\r\n");
     AddCategory("2.ctg", "Name=Boats\r\n");

@@ -2,20 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <set>
 
 #include "foundation/ApplicationException.h"
+#include "foundation/Util.h"
 #include "library/LibraryWriter.h"
 #include "library/MakerSite.h"
 #include "library/Pack.h"
 #include "packsweep/CMainDlg.h"
+#include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -63,15 +65,14 @@ const std::string kSomeErrors =
     "Please make sure Tessiva Orlune is closed and try again. ";
 
 // A program folder with three packs: Alpha (1, 7), Beta (2, 7) and Gamma (3). Puzzle 1 has
-// four pictures (one spelled ".JPG", which the game reads too) and a link to a file outside; beside them lie files and a folder that only
-// look like puzzle 1's or 7's.
+// four pictures (one spelled ".JPG", which the game reads too) and a link to a file outside;
+// beside them lie files and a folder that only look like puzzle 1's or 7's.
 class PacksweepLogicTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/packsweep-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
-        program = root + "/program/";
+        // A fresh folder each time, the previous one removed first.
+        folder.emplace();
+        program = folder->path + "program/";
         fs::create_directories(program + "Puzzles");
 
         WritePack("10.pck", "Alpha", "1,7");
@@ -85,19 +86,16 @@ protected:
             Touch(program + "Puzzles/" + name);
         fs::create_directory(program + "Puzzles/00000001.old");
         Touch(program + "Puzzles/00000001.old/keep.jpg");
-        Touch(root + "/outside.jpg");
-        fs::create_symlink(root + "/outside.jpg", program + "Puzzles/00000001.lnk");
+        fs::create_symlink(folder->Write("outside.jpg", "x"), program + "Puzzles/00000001.lnk");
 
+        services = CMainDlg::Services();
         services.gameIsRunning = [this] { return gameRunning; };
         services.openUrl = [this](const std::string& url) { openedUrls.push_back(url); };
     }
 
-    void TearDown() override { fs::remove_all(root); }
-
     // A fresh folder and dialog for the next case of a table.
     void Restart() {
         dialog.reset();
-        TearDown();
         SetUp();
         host = RecordingHost();
     }
@@ -133,8 +131,8 @@ protected:
         return *dialog;
     }
 
-    std::string root;
-    std::string program;
+    std::optional<TempFolder> folder;
+    std::string program;   // the folder's "program/"; "outside.jpg" lies beside it
     RecordingHost host;
     bool gameRunning = false;
     std::vector<std::string> openedUrls;
@@ -185,7 +183,7 @@ TEST_F(PacksweepLogicTest, UninstallRemovesThePacksAndThePuzzlesNoOtherPackLists
 
         SCOPED_TRACE(c.selection.size() == 1 ? "Alpha alone" : "Alpha and Beta");
         EXPECT_EQ(Files(), Without(before, c.gone));
-        EXPECT_TRUE(fs::exists(root + "/outside.jpg"));
+        EXPECT_TRUE(fs::exists(folder->path + "outside.jpg"));
         EXPECT_EQ(host.rows, c.rowsAfter);
         ASSERT_EQ(host.messages.size(), 2u);
         EXPECT_EQ(host.messages[1].text, kSuccess);
@@ -323,52 +321,42 @@ TEST_F(PacksweepLogicTest, PacksOnDiskAtTheMomentOfDeletionDecideWhatIsKept) {
     }
 }
 
-// Makes a pack file that cannot be opened. Permissions do not stop root, so for root the file
-// becomes a link to a kernel attribute that may only be written, which no one can open to read.
-bool MakeUnreadable(const std::string& path) {
-    ::chmod(path.c_str(), 0);
-    if (std::ifstream(path).is_open()) {
-        fs::remove(path);
-        for (const char* writeOnly : {"/sys/bus/platform/drivers_probe", "/sys/bus/cpu/drivers_probe"}) {
-            if (fs::is_regular_file(writeOnly)) {
-                fs::create_symlink(writeOnly, path);
-                break;
-            }
-        }
-    }
-    return fs::is_regular_file(path) && !std::ifstream(path).is_open();
-}
-
 // A pack file that cannot be read may list any puzzle, so no puzzle goes; one that reads as no
-// pack lists none, as in the game.
+// pack, or is gone, lists none, as in the game. What decides is the read's cause, never its text.
 TEST_F(PacksweepLogicTest, AnUnreadablePackFileKeepsEveryPuzzleAGarbledOneNone) {
     struct Case {
         const char* what;
-        std::function<bool(const std::string& path)> make;   // false: cannot be made here
+        std::function<void(const std::string& path)> make;
+        std::optional<FailureCause> readFails;   // the dialog's read of the file fails so
         std::vector<std::string> gone;
         const std::string& message;
     };
     const std::vector<std::string> alphaFiles = {"10.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg",
                                                  "Puzzles/00000001.JPG", "Puzzles/00000001.ogg",
                                                  "Puzzles/00000001.lnk"};
+    const auto hidden = [this](const std::string&) { WritePack("50.pck", "Hidden", "1"); };
     const Case cases[] = {
-        {"garbled", [](const std::string& path) { return bool(std::ofstream(path) << "\x01\x02 no pack"); },
+        {"garbled", [](const std::string& path) { std::ofstream(path) << "\x01\x02 no pack"; }, std::nullopt,
          alphaFiles, kSuccess},
-        {"a FIFO", [](const std::string& path) { return ::mkfifo(path.c_str(), 0600) == 0; }, alphaFiles,
-         kSuccess},
-        // Last, as it cannot be made everywhere.
-        {"cannot be opened",
-         [this](const std::string& path) {
-             WritePack("50.pck", "Hidden", "1");
-             return MakeUnreadable(path);
-         },
-         {"10.pck"}, kSomeErrors},
+        {"a FIFO", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, std::nullopt,
+         alphaFiles, kSuccess},
+        {"a link to nowhere", [](const std::string& path) { fs::create_symlink("nowhere.pck", path); },
+         std::nullopt, alphaFiles, kSuccess},
+        {"cannot be read", hidden, FailureCause::CannotRead, {"10.pck"}, kSomeErrors},
+        {"too large", hidden, FailureCause::TooLarge, alphaFiles, kSuccess},
     };
     for (const Case& c : cases) {
         Restart();
         SCOPED_TRACE(c.what);
-        if (!c.make(program + "50.pck"))
-            GTEST_SKIP() << "no way to make an unreadable file here";
+        const std::string path = program + "50.pck";
+        c.make(path);
+        if (c.readFails) {
+            services.readFile = [path, cause = *c.readFails](const std::string& read, bool swapNibbles) {
+                if (read == path)
+                    RaiseError("a stand-in read", cause);
+                return Util::ReadFileAscii(read, swapNibbles);
+            };
+        }
         const std::set<std::string> before = Files();
         Dialog();
         host.selection = {"Alpha"};
