@@ -18,7 +18,7 @@ class Category;
 
 class PageStart : public ControlHostWindow {
 public:
-    static constexpr int32_t kStyleId = 18;
+    static constexpr ::StyleId kStyleId = StyleId::GalleryPage;
 
     // Lays the page out from the theme's image sizes, so the theme must be installed; builds a
     // button for every category of the library that holds puzzles and selects the first.
