@@ -4,7 +4,6 @@
 // puzzle pieces along the bottom. A click on a thumbnail puts that puzzle's play picture on the
 // board and leads to the set-up page.
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
