@@ -88,7 +88,7 @@ void BM_ThumbnailPageReducedDecode(benchmark::State& state) { DecodeAndDrawPage(
 
 class BenchPage : public ControlHostWindow {
 public:
-    BenchPage() : ControlHostWindow(18) {}
+    BenchPage() : ControlHostWindow(StyleId::GalleryPage) {}
     ~BenchPage() override { DestroyWindow(); }
 };
 

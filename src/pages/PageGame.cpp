@@ -34,17 +34,17 @@ constexpr Gdiplus::ARGB kPreviewOutline = 0xFFFFFFFF;
 
 PageGame::PageGame(PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
-      LeftCap(27, this),
-      Joint1(30, this),
-      Joint2(29, this),
-      Joint3(30, this),
-      Joint4(29, this),
-      RightCap(28, this),
-      ShuffleButton(7, this),
-      FilterButton(5, this),
-      GalleryButton(6, this),
-      PauseButton(3, this),
-      TimeLabel(50, this),
+      LeftCap(StyleId::FlatLeftCap, this),
+      Joint1(StyleId::JointInOut, this),
+      Joint2(StyleId::JointOutIn, this),
+      Joint3(StyleId::JointInOut, this),
+      Joint4(StyleId::JointOutIn, this),
+      RightCap(StyleId::FlatRightCap, this),
+      ShuffleButton(StyleId::ShuffleButton, this),
+      FilterButton(StyleId::FilterButton, this),
+      GalleryButton(StyleId::PlayGalleryButton, this),
+      PauseButton(StyleId::PauseButton, this),
+      TimeLabel(StyleId::TimeLabel, this),
       navigator(navigator) {
     ShuffleButton.Text = "Shuffle";
     FilterButton.CheckedText = "Show All";

@@ -19,7 +19,7 @@ class Board;
 
 class PageGame : public ControlHostWindow {
 public:
-    static constexpr int32_t kStyleId = 20;
+    static constexpr ::StyleId kStyleId = StyleId::PlayPage;
     static constexpr UINT_PTR kClockTimer = 1;
     static constexpr UINT kClockPeriodMs = 1000;
 

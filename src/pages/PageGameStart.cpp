@@ -12,12 +12,6 @@
 
 namespace {
 
-constexpr int32_t kStartStyle = 22;
-constexpr int32_t kGalleryStyle = 23;
-constexpr int32_t kSliderStyle = 24;
-constexpr int32_t kCaptionStyle = 31;
-constexpr int32_t kCountStyle = 32;
-
 // The buttons stand this far above the bottom, each this far beside the centre line.
 constexpr int kButtonBottom = 5;
 constexpr int kButtonSpacing = 40;
@@ -44,11 +38,11 @@ Board& TheBoard() {
 
 PageGameStart::PageGameStart(PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
-      StartStrip(kStartStyle, "Start", this),
-      GalleryStrip(kGalleryStyle, "Gallery", this),
-      DifficultySlider(kSliderStyle, this),
-      DifficultyCaption(kCaptionStyle, this),
-      PieceCountLabel(kCountStyle, this),
+      StartStrip(StyleId::StartButton, "Start", this),
+      GalleryStrip(StyleId::SetUpGalleryButton, "Gallery", this),
+      DifficultySlider(StyleId::DifficultySlider, this),
+      DifficultyCaption(StyleId::DifficultyCaption, this),
+      PieceCountLabel(StyleId::PieceCountLabel, this),
       navigator(navigator) {
     // Both buttons are placed from Start's width, symmetric when the two images agree.
     const int startWidth = StartStrip.button.GetWidth();

@@ -14,7 +14,7 @@
 
 class PageGameStart : public ControlHostWindow {
 public:
-    static constexpr int32_t kStyleId = 19;
+    static constexpr ::StyleId kStyleId = StyleId::SetUpPage;
     static constexpr int32_t kMinimumPieces = 2;
     static constexpr int32_t kMaximumPieces = 25;
     static constexpr int32_t kInitialPieces = 7;

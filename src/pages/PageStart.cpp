@@ -17,11 +17,6 @@
 
 namespace {
 
-constexpr int32_t kExitStyle = 1;
-constexpr int32_t kOtherStyle = 2;
-constexpr int32_t kMoreStyle = 10;
-constexpr int32_t kCategoryStyle = 4;
-
 constexpr int kCommandBottom = 5;
 // The outer commands stand this much farther from the centre line than the middle one's width.
 constexpr int kCommandSpacing = 80;
@@ -40,9 +35,9 @@ constexpr int kCategoryGap = 10;
 PageStart::PageStart(PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
       Grid(this),
-      ExitStrip(kExitStyle, "Exit Game", this),
-      OtherStrip(kOtherStyle, "Other Products", this),
-      MoreStrip(kMoreStyle, "More Puzzles", this),
+      ExitStrip(StyleId::ExitGameButton, "Exit Game", this),
+      OtherStrip(StyleId::OtherProductsButton, "Other Products", this),
+      MoreStrip(StyleId::MorePuzzlesButton, "More Puzzles", this),
       navigator(navigator) {
     Grid.Left = kGridLeft;
     Grid.Top = kGridTop;
@@ -71,7 +66,7 @@ void PageStart::BuildCategoryButtons() {
     for (const std::unique_ptr<Category>& category : CategoryList()) {
         if (category->puzzles.empty())
             continue;
-        auto button = std::make_unique<MultiStateButton>(kCategoryStyle, this);
+        auto button = std::make_unique<MultiStateButton>(StyleId::CategoryButton, this);
         button->Tag = category.get();
         button->CheckedText = category->name;
         button->UncheckedText = category->name;

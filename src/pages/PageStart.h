@@ -4,7 +4,6 @@
 // puzzle pieces along the bottom. A click on a thumbnail puts that puzzle's play picture on the
 // board and leads to the set-up page.
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -18,7 +17,7 @@ class Category;
 
 class PageStart : public ControlHostWindow {
 public:
-    static constexpr int32_t kStyleId = 18;
+    static constexpr ::StyleId kStyleId = StyleId::GalleryPage;
 
     // Lays the page out from the theme's image sizes, so the theme must be installed; builds a
     // button for every category of the library that holds puzzles and selects the first.

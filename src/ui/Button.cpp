@@ -2,7 +2,7 @@
 
 #include "ui/SkinnedLook.h"
 
-Button::Button(int32_t styleId, ContainerControl* parent) : ClickableControl(styleId, parent) {}
+Button::Button(::StyleId style, ContainerControl* parent) : ClickableControl(style, parent) {}
 
 int Button::GetWidth() const {
     return Width.HasValue ? Width.Value() : SkinnedSize(StyleId).Width;

@@ -8,7 +8,7 @@
 
 class Button : public ClickableControl {
 public:
-    Button(int32_t styleId, ContainerControl* parent);
+    Button(::StyleId style, ContainerControl* parent);
 
     // The theme image's size, else 100 x 25 when the style has no image.
     int GetWidth() const override;

@@ -1,9 +1,9 @@
 #include "ui/CommandStrip.h"
 
-CommandStrip::CommandStrip(int32_t buttonStyle, const std::string& text, ContainerControl* parent)
+CommandStrip::CommandStrip(StyleId buttonStyle, const std::string& text, ContainerControl* parent)
     : button(buttonStyle, parent),
-      leftPiece(kLeftPieceStyle, parent),
-      rightPiece(kRightPieceStyle, parent) {
+      leftPiece(StyleId::LeftCap, parent),
+      rightPiece(StyleId::RightCap, parent) {
     button.Text = text;
 }
 

@@ -2,7 +2,6 @@
 // Rows of commands dressed as strips of interlocking puzzle pieces: a single command between
 // two end pieces, and longer strips whose pieces follow one another.
 
-#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -13,10 +12,7 @@
 // widths of the theme's images. The owner appends the three to its Children in its own order.
 class CommandStrip {
 public:
-    static constexpr int32_t kLeftPieceStyle = 25;
-    static constexpr int32_t kRightPieceStyle = 26;
-
-    CommandStrip(int32_t buttonStyle, const std::string& text, ContainerControl* parent);
+    CommandStrip(StyleId buttonStyle, const std::string& text, ContainerControl* parent);
 
     // Centres the button `centre` pixels right of the parent's centre line with the end pieces
     // against its sides, all three `bottom` above the parent's lower edge. The widths are read

@@ -3,8 +3,8 @@
 #include "gfx/Graphics.h"
 #include "ui/SharedDrawing.h"
 
-ContainerControl::ContainerControl(int32_t styleId, ContainerControl* parent)
-    : Control(styleId, parent) {}
+ContainerControl::ContainerControl(::StyleId style, ContainerControl* parent)
+    : Control(style, parent) {}
 
 void ContainerControl::Paint(Gdiplus::Graphics& g, int x, int y, int w, int h) {
     try {

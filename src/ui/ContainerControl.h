@@ -9,7 +9,7 @@
 
 class ContainerControl : public Control {
 public:
-    ContainerControl(int32_t styleId, ContainerControl* parent);
+    ContainerControl(::StyleId style, ContainerControl* parent);
 
     // Background, then children; a failing background still lets the children paint.
     void Paint(Gdiplus::Graphics& g, int x, int y, int w, int h) override;

@@ -4,7 +4,7 @@
 #include "ui/ContainerControl.h"
 #include "ui/TopLevelContainerControl.h"
 
-Control::Control(int32_t styleId, ContainerControl* parent) : StyleId(styleId), Parent(parent) {}
+Control::Control(::StyleId style, ContainerControl* parent) : StyleId(style), Parent(parent) {}
 
 TopLevelContainerControl* Control::GetTopLevel() {
     return Parent ? Parent->GetTopLevel() : nullptr;

@@ -1,10 +1,9 @@
 #pragma once
 // Base of every drawn control: style, anchors, absolute bounds and the paint and mouse slots.
 
-#include <cstdint>
-
 #include "foundation/Nullable.h"
 #include "gfx/GdiplusTypes.h"
+#include "ui/StyleId.h"
 
 namespace Gdiplus {
 class Graphics;
@@ -15,7 +14,8 @@ class TopLevelContainerControl;
 class Control {
 public:
     // The control does not add itself to the parent's Children; its owner appends it.
-    Control(int32_t styleId, ContainerControl* parent);
+    // Inside a control the member StyleId hides the type, so controls name the type ::StyleId.
+    Control(::StyleId style, ContainerControl* parent);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -45,7 +45,7 @@ public:
     // Takes window mouse capture for the host window, so a drag survives leaving it.
     void CaptureMouse();
 
-    const int32_t StyleId;
+    const ::StyleId StyleId;
     void* Tag = nullptr;                  // owner's data, not owned
     ContainerControl* const Parent;       // not owned; null only for a top level
     Gdiplus::Rect Bounds;                 // client coordinates of the host window

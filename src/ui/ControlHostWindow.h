@@ -7,7 +7,7 @@
 
 class ControlHostWindow : public WindowImpl, public TopLevelContainerControl {
 public:
-    explicit ControlHostWindow(int32_t styleId) : TopLevelContainerControl(styleId) {}
+    explicit ControlHostWindow(::StyleId style) : TopLevelContainerControl(style) {}
 
     HWND GetWindowHandle() override { return Handle(); }
 

@@ -3,7 +3,7 @@
 #include "gfx/Graphics.h"
 #include "ui/SharedDrawing.h"
 
-Dialog::Dialog(int32_t styleId) : TopLevelContainerControl(styleId) {}
+Dialog::Dialog(::StyleId style) : TopLevelContainerControl(style) {}
 
 INT_PTR Dialog::ShowModal(HWND owner) { return DoModal(owner); }
 

@@ -11,7 +11,7 @@
 class Dialog : public DialogImpl, public TopLevelContainerControl {
 public:
     // The panel's size goes into its own Width and Height anchors; the window comes later.
-    explicit Dialog(int32_t styleId);
+    explicit Dialog(::StyleId style);
 
     // Creates the panel window over the owner, blocks until a button ends it and returns that
     // button's result; -1 when the window cannot be created. The owner gets no input meanwhile.

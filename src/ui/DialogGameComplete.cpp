@@ -1,15 +1,15 @@
 #include "ui/DialogGameComplete.h"
 
-#include "ui/PanelStyle.h"
+#include "ui/PanelLayout.h"
 
 DialogGameComplete::DialogGameComplete()
-    : Dialog(PanelStyle::kGameComplete),
-      backToGallery(PanelStyle::kBackToGalleryButton, "Back to Gallery", this),
-      close(PanelStyle::kCloseButton, "Close", this) {
+    : Dialog(StyleId::GameCompletePanel),
+      backToGallery(StyleId::BackToGalleryButton, "Back to Gallery", this),
+      close(StyleId::CloseButton, "Close", this) {
     Width = 400;
     Height = 200;
     Caption = "Well Done!";
-    PlacePair(backToGallery, close, PanelStyle::kPairSpacing, PanelStyle::kButtonBottom);
+    PlacePair(backToGallery, close, PanelLayout::kPairSpacing, PanelLayout::kButtonBottom);
     Children = {&backToGallery.button, &backToGallery.leftPiece, &backToGallery.rightPiece,
                 &close.button,         &close.leftPiece,         &close.rightPiece};
 }
@@ -17,5 +17,5 @@ DialogGameComplete::DialogGameComplete()
 // Only the two buttons send clicks; each answers with its own style id.
 void DialogGameComplete::OnNotify(NotifyCode code, Control* sender, Control*) {
     if (code == NotifyClick && sender)
-        EndWith(sender->StyleId);
+        EndWith(static_cast<INT_PTR>(sender->StyleId));
 }

@@ -1,13 +1,13 @@
 #pragma once
 // The completion panel: "Well Done!" with "Back to Gallery" and "Close"; each button ends it
-// with its own style id (36 or 37).
+// with its own style id.
 
 #include "ui/Dialog.h"
 
 class DialogGameComplete : public Dialog {
 public:
-    static constexpr INT_PTR kBackToGallery = 36;
-    static constexpr INT_PTR kClose = 37;
+    static constexpr INT_PTR kBackToGallery = static_cast<INT_PTR>(StyleId::BackToGalleryButton);
+    static constexpr INT_PTR kClose = static_cast<INT_PTR>(StyleId::CloseButton);
 
     // Places the buttons from the theme's image widths, so the theme must be installed.
     DialogGameComplete();

@@ -1,13 +1,13 @@
 #include "ui/DialogPause.h"
 
-#include "ui/PanelStyle.h"
+#include "ui/PanelLayout.h"
 
 DialogPause::DialogPause()
-    : Dialog(PanelStyle::kPause), resume(PanelStyle::kResumeButton, "Resume", this) {
+    : Dialog(StyleId::PausePanel), resume(StyleId::ResumeButton, "Resume", this) {
     Width = 300;
     Height = 200;
     Caption = "Paused";
-    resume.Place(0, PanelStyle::kButtonBottom);
+    resume.Place(0, PanelLayout::kButtonBottom);
     Children = {&resume.button, &resume.leftPiece, &resume.rightPiece};
 }
 

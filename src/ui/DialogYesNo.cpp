@@ -1,15 +1,15 @@
 #include "ui/DialogYesNo.h"
 
-#include "ui/PanelStyle.h"
+#include "ui/PanelLayout.h"
 
 DialogYesNo::DialogYesNo()
-    : Dialog(PanelStyle::kYesNo),
-      yes(PanelStyle::kYesButton, "Yes", this),
-      no(PanelStyle::kNoButton, "No", this) {
+    : Dialog(StyleId::GalleryYesNoPanel),
+      yes(StyleId::YesButton, "Yes", this),
+      no(StyleId::NoButton, "No", this) {
     Width = 400;
     Height = 200;
     Caption = "Back to Gallery?";
-    PlacePair(yes, no, PanelStyle::kPairSpacing, PanelStyle::kButtonBottom);
+    PlacePair(yes, no, PanelLayout::kPairSpacing, PanelLayout::kButtonBottom);
     Children = {&yes.button, &yes.leftPiece, &yes.rightPiece,
                 &no.button,  &no.leftPiece,  &no.rightPiece};
 }

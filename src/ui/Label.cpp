@@ -2,7 +2,7 @@
 
 #include "ui/SkinnedLook.h"
 
-Label::Label(int32_t styleId, ContainerControl* parent) : Control(styleId, parent) {}
+Label::Label(::StyleId style, ContainerControl* parent) : Control(style, parent) {}
 
 int Label::GetWidth() const {
     return Width.HasValue ? Width.Value() : SkinnedSize(StyleId).Width;

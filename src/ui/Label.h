@@ -7,7 +7,7 @@
 
 class Label : public Control {
 public:
-    Label(int32_t styleId, ContainerControl* parent);
+    Label(::StyleId style, ContainerControl* parent);
 
     // The theme image's size, else 100 x 25 when the style has no image.
     int GetWidth() const override;

@@ -11,9 +11,6 @@
 #include "ui/TopLevelContainerControl.h"
 
 namespace {
-constexpr int32_t kPageLabelStyle = 17;
-constexpr int32_t kPreviousStyle = 11;
-constexpr int32_t kNextStyle = 13;
 constexpr int32_t kPageControlsBottom = 5;
 constexpr int32_t kPageControlsSpacing = 10;
 // Room reserved in Children beyond the cells, for the page controls.
@@ -21,10 +18,10 @@ constexpr int32_t kExtraChildren = 5;
 }  // namespace
 
 ListView::ListView(ContainerControl* parent)
-    : ContainerControl(kStyleId, parent),
-      PageLabel(kPageLabelStyle, this),
-      PreviousButton(kPreviousStyle, this),
-      NextButton(kNextStyle, this) {
+    : ContainerControl(StyleId::ListView, parent),
+      PageLabel(StyleId::PageLabel, this),
+      PreviousButton(StyleId::PreviousPageButton, this),
+      NextButton(StyleId::NextPageButton, this) {
     const int labelWidth = PageLabel.GetWidth();
     PageLabel.Bottom = kPageControlsBottom;
     PageLabel.HorizontalCenter = 0;

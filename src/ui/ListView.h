@@ -32,7 +32,6 @@ public:
         int32_t Pages = 0;
     };
 
-    static constexpr int32_t kStyleId = 21;
     static constexpr int32_t ItemWidth = 150;
     static constexpr int32_t ItemHeight = 110;
     static constexpr int32_t HorizontalGap = 14;

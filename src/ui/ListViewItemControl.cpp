@@ -6,12 +6,8 @@
 #include "ui/SharedDrawing.h"
 #include "ui/TopLevelContainerControl.h"
 
-namespace {
-constexpr int32_t kCellStyle = 0;
-}  // namespace
-
 ListViewItemControl::ListViewItemControl(ListView* owner)
-    : Control(kCellStyle, owner), Owner(owner) {
+    : Control(StyleId::Plain, owner), Owner(owner) {
     Width = ListView::ItemWidth;
     Height = ListView::ItemHeight;
 }

@@ -2,8 +2,8 @@
 
 #include "ui/SkinnedLook.h"
 
-MultiStateButton::MultiStateButton(int32_t styleId, ContainerControl* parent)
-    : ClickableControl(styleId, parent) {}
+MultiStateButton::MultiStateButton(::StyleId style, ContainerControl* parent)
+    : ClickableControl(style, parent) {}
 
 int MultiStateButton::GetWidth() const {
     return Width.HasValue ? Width.Value() : SkinnedSize(StyleId).Width;

@@ -11,7 +11,7 @@ public:
     static constexpr int kChecked = 0;
     static constexpr int kUnchecked = 1;
 
-    MultiStateButton(int32_t styleId, ContainerControl* parent);
+    MultiStateButton(::StyleId style, ContainerControl* parent);
 
     // Always the checked image's size, whatever the state; 100 x 25 when the style has none.
     int GetWidth() const override;

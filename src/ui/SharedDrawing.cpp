@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int32_t kPageLabelStyle = 17;
 constexpr float kSmallFontPixels = 12.0f;
 constexpr float kFontPixels = 15.0f;
 
@@ -19,8 +18,8 @@ const Gdiplus::FontFamily& ArialOrSansSerif() {
 
 }  // namespace
 
-const Gdiplus::Font& GetStyleFont(int32_t styleId) {
-    if (styleId == kPageLabelStyle) {
+const Gdiplus::Font& GetStyleFont(StyleId style) {
+    if (style == StyleId::PageLabel) {
         static const Gdiplus::Font small(&ArialOrSansSerif(), kSmallFontPixels,
                                          Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
         return small;
@@ -68,9 +67,8 @@ Gdiplus::Bitmap* PlaceholderBitmap() {
     return &placeholder;
 }
 
-Gdiplus::ARGB BackgroundColor(int32_t styleId) {
-    constexpr int32_t kListViewStyle = 21;
-    return styleId == kListViewStyle ? kListViewBackground : kPageBackground;
+Gdiplus::ARGB BackgroundColor(StyleId style) {
+    return style == StyleId::ListView ? kListViewBackground : kPageBackground;
 }
 
 void DrawCaption(Gdiplus::Graphics& g, const Control& control, const std::string& text) {

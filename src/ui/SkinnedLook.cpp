@@ -8,7 +8,7 @@ namespace {
 const Gdiplus::Size kFallbackSize(100, 25);
 }  // namespace
 
-Gdiplus::Size SkinnedSize(int32_t styleId) { return Theme::NaturalSize(styleId, kFallbackSize); }
+Gdiplus::Size SkinnedSize(StyleId style) { return Theme::NaturalSize(style, kFallbackSize); }
 
 void PaintSkinned(Gdiplus::Graphics& g, const Control& control, ImageState look,
                   const std::string& caption) {

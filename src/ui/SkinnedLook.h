@@ -1,7 +1,6 @@
 #pragma once
 // The look that buttons and labels share: a theme image with a caption over it.
 
-#include <cstdint>
 #include <string>
 
 #include "gfx/GdiplusTypes.h"
@@ -13,7 +12,7 @@ class Graphics;
 class Control;
 
 // The natural size: the style's image size, else 100 x 25 when the style has no image.
-Gdiplus::Size SkinnedSize(int32_t styleId);
+Gdiplus::Size SkinnedSize(StyleId style);
 
 // The style's image for the look, stretched over the control's Bounds, then the caption
 // (white, centred, wrapped; none when empty).

@@ -20,7 +20,7 @@ int ImageHeight(const Gdiplus::Bitmap* image) {
 }
 }  // namespace
 
-Slider::Slider(int32_t styleId, ContainerControl* parent) : Control(styleId, parent) {}
+Slider::Slider(::StyleId style, ContainerControl* parent) : Control(style, parent) {}
 
 int Slider::ThumbWidth() const { return ImageWidth(ThumbImage); }
 int Slider::ThumbHeight() const { return ImageHeight(ThumbImage); }

@@ -9,7 +9,7 @@ class Bitmap;
 
 class Slider : public Control {
 public:
-    Slider(int32_t styleId, ContainerControl* parent);
+    Slider(::StyleId style, ContainerControl* parent);
 
     // The thumb's rectangle for CurrentValue: its left edge moves over Bounds.width - thumb
     // width as the value goes from Minimum to Maximum; vertically centred.

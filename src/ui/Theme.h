@@ -2,31 +2,29 @@
 // The theme image store: PNG files of one theme folder looked up by style id and checked flag,
 // decoded on first use.
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "foundation/CPtr.h"
 #include "gfx/Bitmap.h"
-
-// Which of a style's two images: a category button has one of each; most styles only Checked.
-enum class ImageState { Checked, Unchecked };
+#include "ui/ImageState.h"
+#include "ui/StyleId.h"
 
 class Theme {
 public:
-    // `folder` ends in '/'; every image of the theme is registered here, nothing is loaded.
+    // `folder` ends in '/'; every file of kThemeFiles is registered, nothing is loaded.
     explicit Theme(std::string folder);
     Theme(const Theme&) = delete;
     Theme& operator=(const Theme&) = delete;
 
     // Appends an entry; a file registered under several ids is loaded once per id.
-    void AddImage(const std::string& fileName, int32_t styleId, ImageState state);
+    void AddImage(const std::string& fileName, StyleId style, ImageState state);
 
-    // The first entry registered for (styleId, state), loaded on first use; null when the pair
+    // The first entry registered for (style, state), loaded on first use; null when the pair
     // was never registered. A file that fails to load gives the transparent 1 x 1 placeholder
     // and is tried again at the next lookup. The bitmap stays owned by the theme.
-    Gdiplus::Bitmap* GetImage(int32_t styleId, ImageState state);
+    Gdiplus::Bitmap* GetImage(StyleId style, ImageState state);
 
     const std::string& Folder() const { return folder; }
 
@@ -36,16 +34,16 @@ public:
     // Makes a theme for the folder the current one, deleting the previous one.
     static void Install(const std::string& folder);
     // GetImage on the current theme; null when no theme is installed.
-    static Gdiplus::Bitmap* Image(int32_t styleId, ImageState state);
+    static Gdiplus::Bitmap* Image(StyleId style, ImageState state);
     // The size of the style's checked image on the current theme, the size controls take
     // naturally; `fallback` when the style has no image.
-    static Gdiplus::Size NaturalSize(int32_t styleId, Gdiplus::Size fallback);
+    static Gdiplus::Size NaturalSize(StyleId style, Gdiplus::Size fallback);
 
 private:
     struct Entry {
         std::string path;
         std::unique_ptr<Gdiplus::Bitmap> bitmap;   // null until loaded
-        int32_t styleId;
+        StyleId style;
         ImageState state;
     };
 

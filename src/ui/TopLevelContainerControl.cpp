@@ -44,8 +44,8 @@ private:
 
 }  // namespace
 
-TopLevelContainerControl::TopLevelContainerControl(int32_t styleId)
-    : ContainerControl(styleId, nullptr) {}
+TopLevelContainerControl::TopLevelContainerControl(::StyleId style)
+    : ContainerControl(style, nullptr) {}
 
 TopLevelContainerControl* TopLevelContainerControl::GetTopLevel() { return this; }
 

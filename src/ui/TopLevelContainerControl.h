@@ -10,7 +10,7 @@
 
 class TopLevelContainerControl : public ContainerControl {
 public:
-    explicit TopLevelContainerControl(int32_t styleId);
+    explicit TopLevelContainerControl(::StyleId style);
 
     TopLevelContainerControl* GetTopLevel() override;
     // Bounds become the host window's client rectangle, then the children follow.

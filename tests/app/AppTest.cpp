@@ -278,7 +278,7 @@ TEST_F(AppTest, TheProcessEntryReturnsTheQuitCodeOr0WhenAnExceptionLeavesTheLoop
 // A page whose own handling fails for one message.
 class FailingPage : public ControlHostWindow {
 public:
-    FailingPage() : ControlHostWindow(18) {}
+    FailingPage() : ControlHostWindow(StyleId::GalleryPage) {}
 
 protected:
     bool HandleOwnMessage(UINT message, WPARAM, LPARAM, LRESULT&) override {

@@ -9,11 +9,12 @@
 #include "gfx/Graphics.h"
 #include "ui/SharedDrawing.h"
 #include "ui/Theme.h"
+#include "ui/ThemeFile.h"
 
 namespace {
 
-// "Jig-Middle-120.png" is registered under the gallery's "Exit Game" command among others.
-constexpr int32_t kStyle = 1;
+// The fuzzer's bytes become the file of the gallery's "Exit Game" command.
+constexpr StyleId kStyle = StyleId::ExitGameButton;
 
 const std::string& ThemeFolder() {
     static const std::string folder = [] {
@@ -40,7 +41,7 @@ void CheckImage(Gdiplus::Bitmap* image) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Fuzz::WriteFile(ThemeFolder() + "Jig-Middle-120.png",
+    Fuzz::WriteFile(ThemeFolder() + std::string(ThemeFileName(kStyle, ImageState::Checked)),
                     std::string_view(reinterpret_cast<const char*>(data), size));
     Theme::Install(ThemeFolder());
 

@@ -105,7 +105,7 @@ TEST_F(GalleryTest, OnlyCategoriesWithPuzzlesGetAButtonAndTheFirstFillsTheGrid) 
     EXPECT_EQ(alpha.Bounds.Y, 20);
     EXPECT_EQ(gamma.Bounds.Y, 20 + buttonHeight + 10);
     EXPECT_EQ(alpha.Bounds.X, 5);
-    EXPECT_EQ(alpha.StyleId, 4);
+    EXPECT_EQ(alpha.StyleId, StyleId::CategoryButton);
     EXPECT_EQ(alpha.CheckedText, "Alpha");
     EXPECT_EQ(alpha.UncheckedText, "Alpha");
     EXPECT_EQ(static_cast<const Category*>(gamma.Tag)->name, "Gamma");
@@ -129,13 +129,13 @@ TEST_F(GalleryTest, TheThreeCommandsStandAsStripsAroundTheCentreLine) {
     struct Case {
         const CommandStrip& strip;
         const char* text;
-        int32_t style;
+        StyleId style;
         int centre;
     };
     const Case cases[] = {
-        {page.MoreStrip, "More Puzzles", 10, -(other + 80)},
-        {page.OtherStrip, "Other Products", 2, 0},
-        {page.ExitStrip, "Exit Game", 1, other + 80},
+        {page.MoreStrip, "More Puzzles", StyleId::MorePuzzlesButton, -(other + 80)},
+        {page.OtherStrip, "Other Products", StyleId::OtherProductsButton, 0},
+        {page.ExitStrip, "Exit Game", StyleId::ExitGameButton, other + 80},
     };
     for (const Case& c : cases) {
         const Rect& button = c.strip.button.Bounds;

@@ -76,7 +76,11 @@ TEST_F(PageGameStartTest, NineControlsInTheirOrderAlongTheBottom) {
                                  &page.GalleryStrip.leftPiece, &page.GalleryStrip.rightPiece,
                                  &page.DifficultySlider,      &page.DifficultyCaption,
                                  &page.PieceCountLabel};
-    const int32_t styles[] = {22, 23, 25, 26, 25, 26, 24, 31, 32};
+    const StyleId styles[] = {StyleId::StartButton,       StyleId::SetUpGalleryButton,
+                              StyleId::LeftCap,           StyleId::RightCap,
+                              StyleId::LeftCap,           StyleId::RightCap,
+                              StyleId::DifficultySlider,  StyleId::DifficultyCaption,
+                              StyleId::PieceCountLabel};
     ASSERT_EQ(page.Children.size(), std::size(controls));
     for (size_t i = 0; i < std::size(controls); ++i) {
         EXPECT_EQ(page.Children[i], controls[i]) << i;

@@ -38,7 +38,10 @@ TEST_F(PageGameTest, TheBarRunsLeftToRightFromTheCapWithoutGaps) {
                             &page.FilterButton, &page.Joint2,        &page.GalleryButton,
                             &page.Joint3,      &page.PauseButton,   &page.Joint4,
                             &page.TimeLabel,   &page.RightCap};
-    const int32_t styles[] = {27, 7, 30, 5, 29, 6, 30, 3, 29, 50, 28};
+    const StyleId styles[] = {StyleId::FlatLeftCap,   StyleId::ShuffleButton, StyleId::JointInOut,
+                              StyleId::FilterButton,  StyleId::JointOutIn,    StyleId::PlayGalleryButton,
+                              StyleId::JointInOut,    StyleId::PauseButton,   StyleId::JointOutIn,
+                              StyleId::TimeLabel,     StyleId::FlatRightCap};
     int x = 5;
     for (size_t i = 0; i < std::size(bar); ++i) {
         const Rect& b = bar[i]->Bounds;

@@ -51,7 +51,7 @@ protected:
         list.Layout();
     }
 
-    ContainerControl parent{18, nullptr};
+    ContainerControl parent{StyleId::GalleryPage, nullptr};
     ListView list{&parent};
 
     void SetUp() override {

@@ -59,8 +59,11 @@ TEST_F(PanelTest, EachButtonEndsItsPanelWithItsResult) {
         {"Resume", [] { return std::make_unique<DialogPause>(); }, 0, 0, 300, 200},
         {"Yes", [] { return std::make_unique<DialogYesNo>(); }, 0, 6, 400, 200},
         {"No", [] { return std::make_unique<DialogYesNo>(); }, 3, 7, 400, 200},
-        {"Back to Gallery", [] { return std::make_unique<DialogGameComplete>(); }, 0, 36, 400, 200},
-        {"Close", [] { return std::make_unique<DialogGameComplete>(); }, 3, 37, 400, 200},
+        // The completion panel answers with the pressed button's style.
+        {"Back to Gallery", [] { return std::make_unique<DialogGameComplete>(); }, 0,
+         static_cast<INT_PTR>(StyleId::BackToGalleryButton), 400, 200},
+        {"Close", [] { return std::make_unique<DialogGameComplete>(); }, 3,
+         static_cast<INT_PTR>(StyleId::CloseButton), 400, 200},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -162,7 +165,7 @@ TEST_F(PanelTest, APanelIsFilledFramedAndCaptionedInTheMiddle) {
 
 TEST_F(PanelTest, APanelWithoutASizeKeepsTheTemplatesPlace) {
     struct Unsized : Dialog {
-        Unsized() : Dialog(60) { Height = 200; }
+        Unsized() : Dialog(StyleId::PausePanel) { Height = 200; }
     } panel;
     RECT placed{};
     const INT_PTR result = Show(panel, {[&] {

@@ -31,6 +31,7 @@ inline constexpr uint32_t kLeftPiece = 0xFFC00000, kRightPiece = 0xFF00A000,
 
 using UiTest::TempFolder;
 using UiTest::WriteSolidPng;
+using UiTest::WriteThemeImage;
 
 // Whether the colour is (nearly) white: a caption or a frame.
 inline bool IsWhitish(uint32_t argb) {
@@ -44,7 +45,7 @@ class PageWindow : public ControlHostWindow {
 public:
     static constexpr UINT kRunStep = WM_APP + 1;
 
-    PageWindow() : ControlHostWindow(18) {}
+    PageWindow() : ControlHostWindow(StyleId::GalleryPage) {}
     ~PageWindow() override { DestroyWindow(); }
 
     void Open(int left, int top, int width, int height) {
@@ -104,13 +105,14 @@ protected:
     ThemedTest() {
         EXPECT_TRUE(session.Started());
         const std::string& f = folder.Path();
-        WriteSolidPng(f + "Jig-Left.png", 20, 40, kLeftPiece);
-        WriteSolidPng(f + "Jig-Right.png", 20, 40, kRightPiece);
-        WriteSolidPng(f + "Jig-Middle-100.png", 100, 40, kMiddle100);
-        WriteSolidPng(f + "Jig-Middle-120.png", 120, 40, kMiddle120);
-        WriteSolidPng(f + "Label-Page-xOfy.png", 100, 20, kPageLabel);
-        WriteSolidPng(f + "Button-Previous-Page.png", 30, 20, kPrevious);
-        WriteSolidPng(f + "Button-Next-Page.png", 30, 20, kNext);
+        using enum ImageState;
+        WriteThemeImage(f, StyleId::LeftCap, Checked, 20, 40, kLeftPiece);
+        WriteThemeImage(f, StyleId::RightCap, Checked, 20, 40, kRightPiece);
+        WriteThemeImage(f, StyleId::YesButton, Checked, 100, 40, kMiddle100);
+        WriteThemeImage(f, StyleId::BackToGalleryButton, Checked, 120, 40, kMiddle120);
+        WriteThemeImage(f, StyleId::PageLabel, Checked, 100, 20, kPageLabel);
+        WriteThemeImage(f, StyleId::PreviousPageButton, Checked, 30, 20, kPrevious);
+        WriteThemeImage(f, StyleId::NextPageButton, Checked, 30, 20, kNext);
         Theme::Install(f);
     }
     ~ThemedTest() override { Theme::Current().Reset(); }

@@ -21,7 +21,7 @@ using Gdiplus::Rect;
 // Collects the notifications its children send.
 class Recorder : public ContainerControl {
 public:
-    Recorder() : ContainerControl(0, nullptr) {}
+    Recorder() : ContainerControl(StyleId::Plain, nullptr) {}
     void OnNotify(NotifyCode code, Control* sender, Control*) override {
         codes.push_back(code);
         senders.push_back(sender);
@@ -37,7 +37,7 @@ TYPED_TEST_SUITE(ButtonRules, ButtonTypes);
 
 TYPED_TEST(ButtonRules, AReleaseOutsideKeepsTheButtonArmedUntilAReleaseInside) {
     Recorder parent;
-    TypeParam a(7, &parent), b(7, &parent);
+    TypeParam a(StyleId::ShuffleButton, &parent), b(StyleId::ShuffleButton, &parent);
     a.Bounds = Rect(0, 0, 50, 20);
     b.Bounds = Rect(100, 0, 50, 20);
     parent.Children = {&a, &b};
@@ -89,7 +89,7 @@ protected:
     Gdiplus::Bitmap track{220, 10};
     Gdiplus::Bitmap thumb{20, 30};
     UiTest::HostWindow host;
-    Slider slider{24, &host};
+    Slider slider{StyleId::DifficultySlider, &host};
     std::vector<int> values;
 };
 

@@ -13,7 +13,7 @@ namespace UiTest {
 
 class ColorBlock : public Control {
 public:
-    ColorBlock(ContainerControl* parent, Gdiplus::ARGB color) : Control(0, parent), color(color) {}
+    ColorBlock(ContainerControl* parent, Gdiplus::ARGB color) : Control(StyleId::Plain, parent), color(color) {}
 
     void Paint(Gdiplus::Graphics& g, int x, int y, int w, int h) override {
         ++paints;

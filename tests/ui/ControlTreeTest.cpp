@@ -39,7 +39,7 @@ void Repaint(HWND window) {
 // A container between the page and its controls that records what passes through it.
 class RecordingPanel : public ContainerControl {
 public:
-    explicit RecordingPanel(ContainerControl* parent) : ContainerControl(0, parent) {}
+    explicit RecordingPanel(ContainerControl* parent) : ContainerControl(StyleId::Plain, parent) {}
     void OnNotify(NotifyCode code, Control* sender, Control* argument) override {
         ++seen;
         ContainerControl::OnNotify(code, sender, argument);
@@ -51,7 +51,7 @@ class ControlTree : public UiTest::PlatformTest {};
 
 TEST_F(ControlTree, FirstAppendedTakesTheClickLastAppendedIsDrawnOnTop) {
     HostWindow host;
-    Button first(7, &host), second(7, &host);
+    Button first(StyleId::ShuffleButton, &host), second(StyleId::ShuffleButton, &host);
     ColorBlock under(&host, kRed), over(&host, kGreen);
     Place(first, 10, 10, 60, 30);
     Place(second, 40, 10, 60, 30);
@@ -123,7 +123,7 @@ TEST_F(ControlTree, ATreeChangedDuringADispatchChangesOnceTheDispatchHasEnded) {
 TEST_F(ControlTree, NotificationsTravelThroughContainersToTheTopLevel) {
     HostWindow host;
     RecordingPanel panel(&host);
-    Button button(7, &panel);
+    Button button(StyleId::ShuffleButton, &panel);
     Place(panel, 0, 0, 200, 100);
     Place(button, 20, 20, 50, 20);
     panel.Children = {&button};
@@ -141,7 +141,7 @@ TEST_F(ControlTree, NotificationsTravelThroughContainersToTheTopLevel) {
 
 TEST_F(ControlTree, AThrowingHandlerEndsOnlyItsOwnMessage) {
     HostWindow host;
-    Button button(7, &host);
+    Button button(StyleId::ShuffleButton, &host);
     Place(button, 0, 0, 50, 20);
     host.Children = {&button};
     host.Open(100, 50);

@@ -20,7 +20,7 @@ struct Notification {
 
 class HostWindow : public ControlHostWindow {
 public:
-    HostWindow() : ControlHostWindow(18) {}
+    HostWindow() : ControlHostWindow(StyleId::GalleryPage) {}
     ~HostWindow() override { DestroyWindow(); }
 
     // Creates and shows the window at (left, top) of the screen; the tree must be built.

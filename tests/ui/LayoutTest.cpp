@@ -78,8 +78,8 @@ TEST(AnchorRule, HitTestIncludesLeftAndTopOnly) {
 
 TEST(Layout, ChildrenSeeTheirParentsNewRectangle) {
     // root (fixed by hand) > panel (right half) > block (bottom-right corner of the panel).
-    ContainerControl root(0, nullptr);
-    ContainerControl panel(0, &root);
+    ContainerControl root(StyleId::Plain, nullptr);
+    ContainerControl panel(StyleId::Plain, &root);
     ColorBlock block(&panel, 0);
     panel.Right = 0;
     panel.Top = 0;

@@ -4,6 +4,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
+#include "ui/ThemeFile.h"
 
 namespace UiTest {
 
@@ -14,6 +15,13 @@ void WriteSolidPng(const std::string& path, int width, int height, Gdiplus::ARGB
         g.Clear(Gdiplus::Color(color));
     }
     ASSERT_EQ(bitmap.SavePng(path), Gdiplus::Ok) << path;
+}
+
+void WriteThemeImage(const std::string& folder, StyleId style, ImageState state, int width,
+                     int height, Gdiplus::ARGB color) {
+    const std::string_view file = ThemeFileName(style, state);
+    ASSERT_FALSE(file.empty()) << "style " << static_cast<int>(style) << " has no theme file";
+    WriteSolidPng(folder + std::string(file), width, height, color);
 }
 
 }  // namespace UiTest

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "SolidPng.h"
 #include "TempFolder.h"
 #include "ui/Button.h"
@@ -9,12 +13,14 @@
 #include "ui/MultiStateButton.h"
 #include "ui/SharedDrawing.h"
 #include "ui/Theme.h"
+#include "ui/ThemeFile.h"
 #include "ui/UiImages.h"
 
 namespace {
 
 using UiTest::TempFolder;
 using UiTest::WriteSolidPng;
+using UiTest::WriteThemeImage;
 
 uint32_t PixelOf(Gdiplus::Bitmap* bitmap) {
     Gdiplus::Color c;
@@ -23,107 +29,91 @@ uint32_t PixelOf(Gdiplus::Bitmap* bitmap) {
 }
 
 TEST(Theme, EveryStyleFindsItsFile) {
+    // The theme's 32 registrations name 18 different files.
+    std::vector<std::string> files;
+    for (const ThemeFile& entry : kThemeFiles)
+        if (std::find(files.begin(), files.end(), entry.fileName) == files.end())
+            files.push_back(entry.fileName);
+    ASSERT_EQ(std::size(kThemeFiles), 32u);
+    ASSERT_EQ(files.size(), 18u);
+
     // Each file gets its own width, so a lookup tells which file it loaded.
-    const char* files[] = {
-        "Jig-In-Out.png", "Jig-Out-In.png", "Jig-Flat-Left.png", "Jig-Flat-Right.png",
-        "Jig-Left.png", "Jig-Right.png", "Jig-Middle-80.png", "Jig-Middle-100.png",
-        "Jig-Middle-120.png", "Label-Page-xOfy.png", "Button-Previous-Page.png",
-        "Button-Next-Page.png", "Button-Gallery-Item-Checked.png",
-        "Button-Gallery-Item-Unchecked.png", "Dialog-Game-Complete.png",
-        "Dialog-Gallery-Yes-No.png", "Dialog-Exit-Yes-No.png", "Dialog-Pause.png",
-    };
     TempFolder folder;
-    for (int i = 0; i < 18; ++i)
-        WriteSolidPng(folder.Path() + files[i], i + 1, 2, 0xFF000000);
-    const auto widthOf = [&](const char* file) {
-        for (int i = 0; i < 18; ++i)
-            if (std::string(files[i]) == file)
-                return i + 1;
-        return 0;
+    for (size_t i = 0; i < files.size(); ++i)
+        WriteSolidPng(folder.Path() + files[i], static_cast<int>(i) + 1, 2, 0xFF000000);
+    const auto widthOf = [&](const std::string& file) {
+        return static_cast<int>(std::find(files.begin(), files.end(), file) - files.begin()) + 1;
     };
 
-    struct Case {
-        int32_t style;
-        ImageState state;
-        const char* file;
-    };
     using enum ImageState;
-    const Case cases[] = {
-        {30, Checked, "Jig-In-Out.png"}, {29, Checked, "Jig-Out-In.png"},
-        {27, Checked, "Jig-Flat-Left.png"}, {28, Checked, "Jig-Flat-Right.png"},
-        {25, Checked, "Jig-Left.png"}, {26, Checked, "Jig-Right.png"},
-        {1, Checked, "Jig-Middle-120.png"}, {2, Checked, "Jig-Middle-120.png"},
-        {10, Checked, "Jig-Middle-120.png"}, {17, Checked, "Label-Page-xOfy.png"},
-        {11, Checked, "Button-Previous-Page.png"}, {13, Checked, "Button-Next-Page.png"},
-        {22, Checked, "Jig-Middle-80.png"}, {23, Checked, "Jig-Middle-80.png"},
-        {4, Checked, "Button-Gallery-Item-Checked.png"},
-        {4, Unchecked, "Button-Gallery-Item-Unchecked.png"},
-        {7, Checked, "Jig-Middle-80.png"}, {5, Checked, "Jig-Middle-100.png"},
-        {5, Unchecked, "Jig-Middle-100.png"}, {6, Checked, "Jig-Middle-80.png"},
-        {3, Checked, "Jig-Middle-80.png"}, {50, Checked, "Jig-Middle-80.png"},
-        {61, Checked, "Dialog-Game-Complete.png"}, {36, Checked, "Jig-Middle-120.png"},
-        {37, Checked, "Jig-Middle-120.png"}, {39, Checked, "Jig-Middle-100.png"},
-        {40, Checked, "Jig-Middle-100.png"}, {42, Checked, "Jig-Middle-100.png"},
-        {62, Checked, "Dialog-Gallery-Yes-No.png"}, {63, Checked, "Dialog-Exit-Yes-No.png"},
-        {60, Checked, "Dialog-Pause.png"}, {70, Checked, "Jig-Middle-100.png"},
-    };
     Theme theme(folder.Path());
-    for (const Case& c : cases) {
-        Gdiplus::Bitmap* image = theme.GetImage(c.style, c.state);
-        ASSERT_NE(image, nullptr) << c.style;
-        EXPECT_EQ(static_cast<int>(image->GetWidth()), widthOf(c.file)) << c.style;
+    for (const ThemeFile& entry : kThemeFiles) {
+        const int style = static_cast<int>(entry.style);
+        Gdiplus::Bitmap* image = theme.GetImage(entry.style, entry.state);
+        ASSERT_NE(image, nullptr) << style;
+        EXPECT_EQ(static_cast<int>(image->GetWidth()), widthOf(entry.fileName)) << style;
+        // A second registration of the pair would never be found.
+        EXPECT_EQ(std::count_if(std::begin(kThemeFiles), std::end(kThemeFiles),
+                                [&](const ThemeFile& other) {
+                                    return other.style == entry.style && other.state == entry.state;
+                                }),
+                  1)
+            << style;
     }
     // Registered only as checked, or not at all.
-    for (int32_t style : {42, 7, 30})
-        EXPECT_EQ(theme.GetImage(style, Unchecked), nullptr) << style;
-    for (int32_t style : {0, 18, 21, 24, 31, 32})
-        EXPECT_EQ(theme.GetImage(style, Checked), nullptr) << style;
+    for (StyleId style : {StyleId::SpareButton, StyleId::ShuffleButton, StyleId::JointInOut})
+        EXPECT_EQ(theme.GetImage(style, Unchecked), nullptr) << static_cast<int>(style);
+    for (StyleId style : {StyleId::Plain, StyleId::GalleryPage, StyleId::SetUpPage, StyleId::PlayPage,
+                          StyleId::ListView, StyleId::DifficultySlider, StyleId::DifficultyCaption,
+                          StyleId::PieceCountLabel})
+        EXPECT_EQ(theme.GetImage(style, Checked), nullptr) << static_cast<int>(style);
 }
 
 TEST(Theme, CheckedAndUncheckedAreSeparateImages) {
     TempFolder folder;
-    WriteSolidPng(folder.Path() + "Button-Gallery-Item-Checked.png", 6, 4, 0xFFFF0000);
-    WriteSolidPng(folder.Path() + "Button-Gallery-Item-Unchecked.png", 6, 4, 0xFF0000FF);
-    WriteSolidPng(folder.Path() + "Jig-Middle-100.png", 10, 4, 0xFF00FF00);
+    using enum ImageState;
+    WriteThemeImage(folder.Path(), StyleId::CategoryButton, Checked, 6, 4, 0xFFFF0000);
+    WriteThemeImage(folder.Path(), StyleId::CategoryButton, Unchecked, 6, 4, 0xFF0000FF);
+    WriteThemeImage(folder.Path(), StyleId::FilterButton, Checked, 10, 4, 0xFF00FF00);
     Theme theme(folder.Path());
 
-    EXPECT_EQ(PixelOf(theme.GetImage(4, ImageState::Checked)), 0xFFFF0000);
-    EXPECT_EQ(PixelOf(theme.GetImage(4, ImageState::Unchecked)), 0xFF0000FF);
-    // One file under both states of style 5: two separately loaded copies.
-    Gdiplus::Bitmap* checked = theme.GetImage(5, ImageState::Checked);
-    Gdiplus::Bitmap* unchecked = theme.GetImage(5, ImageState::Unchecked);
+    EXPECT_EQ(PixelOf(theme.GetImage(StyleId::CategoryButton, Checked)), 0xFFFF0000);
+    EXPECT_EQ(PixelOf(theme.GetImage(StyleId::CategoryButton, Unchecked)), 0xFF0000FF);
+    // One file under both states of the filter button: two separately loaded copies.
+    Gdiplus::Bitmap* checked = theme.GetImage(StyleId::FilterButton, Checked);
+    Gdiplus::Bitmap* unchecked = theme.GetImage(StyleId::FilterButton, Unchecked);
     EXPECT_NE(checked, unchecked);
     EXPECT_EQ(PixelOf(checked), PixelOf(unchecked));
     // Loaded once per entry.
-    EXPECT_EQ(theme.GetImage(5, ImageState::Checked), checked);
+    EXPECT_EQ(theme.GetImage(StyleId::FilterButton, Checked), checked);
 }
 
 TEST(Theme, AMissingFileGivesThePlaceholderAndIsTriedAgain) {
     TempFolder folder;
     Theme theme(folder.Path());
-    Gdiplus::Bitmap* missing = theme.GetImage(1, ImageState::Checked);
+    Gdiplus::Bitmap* missing = theme.GetImage(StyleId::ExitGameButton, ImageState::Checked);
     ASSERT_EQ(missing, PlaceholderBitmap());
     EXPECT_EQ(missing->GetWidth(), 1u);
     EXPECT_EQ(missing->GetHeight(), 1u);
     EXPECT_EQ(PixelOf(missing) >> 24, 0u);
 
-    WriteSolidPng(folder.Path() + "Jig-Middle-120.png", 120, 40, 0xFF336699);
-    Gdiplus::Bitmap* found = theme.GetImage(1, ImageState::Checked);
+    WriteThemeImage(folder.Path(), StyleId::ExitGameButton, ImageState::Checked, 120, 40, 0xFF336699);
+    Gdiplus::Bitmap* found = theme.GetImage(StyleId::ExitGameButton, ImageState::Checked);
     ASSERT_NE(found, PlaceholderBitmap());
     EXPECT_EQ(found->GetWidth(), 120u);
 }
 
 TEST(Theme, ControlsTakeTheirNaturalSizeFromTheCurrentTheme) {
     TempFolder folder;
-    WriteSolidPng(folder.Path() + "Button-Gallery-Item-Checked.png", 115, 32, 0xFFFF0000);
-    WriteSolidPng(folder.Path() + "Button-Gallery-Item-Unchecked.png", 90, 20, 0xFF0000FF);
+    WriteThemeImage(folder.Path(), StyleId::CategoryButton, ImageState::Checked, 115, 32, 0xFFFF0000);
+    WriteThemeImage(folder.Path(), StyleId::CategoryButton, ImageState::Unchecked, 90, 20, 0xFF0000FF);
     Theme::Install(folder.Path());
 
-    Button missingFile(1, nullptr);   // registered, file absent: the 1 x 1 placeholder
-    Label unregistered(31, nullptr);  // no image at all: 100 x 25
-    MultiStateButton category(4, nullptr);
+    Button missingFile(StyleId::ExitGameButton, nullptr);   // registered, file absent: 1 x 1
+    Label unregistered(StyleId::DifficultyCaption, nullptr);   // no image at all: 100 x 25
+    MultiStateButton category(StyleId::CategoryButton, nullptr);
     category.State = MultiStateButton::kUnchecked;   // sized by the checked image regardless
-    Label anchored(31, nullptr);
+    Label anchored(StyleId::DifficultyCaption, nullptr);
     anchored.Width = 100;
     anchored.Height = 30;
 
@@ -134,12 +124,12 @@ TEST(Theme, ControlsTakeTheirNaturalSizeFromTheCurrentTheme) {
     const Case cases[] = {
         {missingFile, 1, 1}, {unregistered, 100, 25}, {category, 115, 32}, {anchored, 100, 30}};
     for (const Case& c : cases) {
-        EXPECT_EQ(c.control.GetWidth(), c.width) << c.control.StyleId;
-        EXPECT_EQ(c.control.GetHeight(), c.height) << c.control.StyleId;
+        EXPECT_EQ(c.control.GetWidth(), c.width) << static_cast<int>(c.control.StyleId);
+        EXPECT_EQ(c.control.GetHeight(), c.height) << static_cast<int>(c.control.StyleId);
     }
 
     Theme::Current().Reset();
-    EXPECT_EQ(Theme::Image(4, ImageState::Checked), nullptr);
+    EXPECT_EQ(Theme::Image(StyleId::CategoryButton, ImageState::Checked), nullptr);
     EXPECT_EQ(category.GetWidth(), 100);
 }
 

@@ -17,6 +17,7 @@
 namespace {
 
 using UiTest::WriteSolidPng;
+using UiTest::WriteThemeImage;
 
 constexpr uint32_t kFlatLeft = 0xFFC00000, kMiddle80 = 0xFF008000, kJoint = 0xFF0000C0,
                    kMiddle100 = 0xFF808000, kFlatRight = 0xFF800080, kChecked = 0xFFFF8000,
@@ -31,13 +32,14 @@ class ThemedPaint : public UiTest::PlatformTest {
 protected:
     void SetUp() override {
         const std::string& f = folder.Path();
-        WriteSolidPng(f + "Jig-Flat-Left.png", 10, 40, kFlatLeft);
-        WriteSolidPng(f + "Jig-Middle-80.png", 80, 40, kMiddle80);
-        WriteSolidPng(f + "Jig-In-Out.png", 12, 40, kJoint);
-        WriteSolidPng(f + "Jig-Middle-100.png", 100, 40, kMiddle100);
-        WriteSolidPng(f + "Jig-Flat-Right.png", 10, 40, kFlatRight);
-        WriteSolidPng(f + "Button-Gallery-Item-Checked.png", 90, 24, kChecked);
-        WriteSolidPng(f + "Button-Gallery-Item-Unchecked.png", 90, 24, kUnchecked);
+        using enum ImageState;
+        WriteThemeImage(f, StyleId::FlatLeftCap, Checked, 10, 40, kFlatLeft);
+        WriteThemeImage(f, StyleId::ShuffleButton, Checked, 80, 40, kMiddle80);
+        WriteThemeImage(f, StyleId::JointInOut, Checked, 12, 40, kJoint);
+        WriteThemeImage(f, StyleId::FilterButton, Checked, 100, 40, kMiddle100);
+        WriteThemeImage(f, StyleId::FlatRightCap, Checked, 10, 40, kFlatRight);
+        WriteThemeImage(f, StyleId::CategoryButton, Checked, 90, 24, kChecked);
+        WriteThemeImage(f, StyleId::CategoryButton, Unchecked, 90, 24, kUnchecked);
         WriteSolidPng(f + "TrackBar_Track.png", 120, 6, kTrack);
         WriteSolidPng(f + "TrackBar_Bar.png", 10, 16, kThumb);
         Theme::Install(f);
@@ -61,9 +63,10 @@ protected:
 TEST_F(ThemedPaint, StripSliderAndCategoryButtonsDrawTheirImagesAndCaptions) {
     UiTest::HostWindow host;
     // A play-page style strip along the bottom: each piece starts where the previous ends.
-    Label leftCap(27, &host), joint(30, &host), rightCap(28, &host);
-    Button shuffle(7, &host);
-    MultiStateButton filter(5, &host);
+    Label leftCap(StyleId::FlatLeftCap, &host), joint(StyleId::JointInOut, &host),
+        rightCap(StyleId::FlatRightCap, &host);
+    Button shuffle(StyleId::ShuffleButton, &host);
+    MultiStateButton filter(StyleId::FilterButton, &host);
     shuffle.Text = "Shuffle";
     filter.CheckedText = "Show All";
     filter.UncheckedText = "Edges Only";
@@ -75,7 +78,7 @@ TEST_F(ThemedPaint, StripSliderAndCategoryButtonsDrawTheirImagesAndCaptions) {
         piece->Bottom = 5;
         left += piece->GetWidth();
     }
-    Slider slider(24, &host);
+    Slider slider(StyleId::DifficultySlider, &host);
     slider.TrackImage = images->TrackImage();
     slider.ThumbImage = images->ThumbImage();
     slider.Minimum = 0;
@@ -83,7 +86,7 @@ TEST_F(ThemedPaint, StripSliderAndCategoryButtonsDrawTheirImagesAndCaptions) {
     slider.CurrentValue = 5;
     slider.Left = 250;
     slider.Top = 10;
-    MultiStateButton selected(4, &host), other(4, &host);
+    MultiStateButton selected(StyleId::CategoryButton, &host), other(StyleId::CategoryButton, &host);
     selected.CheckedText = other.UncheckedText = "Birds";
     other.State = MultiStateButton::kUnchecked;
     selected.Left = other.Left = 10;

@@ -42,7 +42,7 @@ public:
 
 private:
     static constexpr int kMargin = 15;
-    ScenePage page{18};
+    ScenePage page{StyleId::GalleryPage};
     ListView list{&page};
 };
 
@@ -63,7 +63,7 @@ public:
 private:
     static constexpr int kWidth = 1024;
     static constexpr int kHeight = 768;
-    ScenePage page{20};
+    ScenePage page{StyleId::PlayPage};
     Picture picture{&page};
 };
 

@@ -15,7 +15,7 @@
 // A picture drawn unscaled at the control's corner.
 class Picture : public Control {
 public:
-    explicit Picture(ContainerControl* parent) : Control(0, parent) {}
+    explicit Picture(ContainerControl* parent) : Control(StyleId::Plain, parent) {}
     void Paint(Gdiplus::Graphics& g, int, int, int, int) override {
         if (image)
             g.DrawImage(image.get(), Bounds.X, Bounds.Y);

@@ -7,7 +7,7 @@
 
 class ScenePage : public ControlHostWindow {
 public:
-    explicit ScenePage(int32_t styleId) : ControlHostWindow(styleId) {}
+    explicit ScenePage(::StyleId style) : ControlHostWindow(style) {}
     ~ScenePage() override { DestroyWindow(); }
 
     // Creates the window at the screen's corner and shows it; the tree must be built.

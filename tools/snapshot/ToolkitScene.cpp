@@ -17,7 +17,7 @@ constexpr int kHeight = 300;
 // The list view's look: its darker colour and a white frame.
 class FramedPanel : public ContainerControl {
 public:
-    explicit FramedPanel(ContainerControl* parent) : ContainerControl(21, parent) {}
+    explicit FramedPanel(ContainerControl* parent) : ContainerControl(StyleId::ListView, parent) {}
     void PaintBackground(Gdiplus::Graphics& g, int, int, int, int) override {
         g.FillRectangle(&SharedSolidBrush(BackgroundColor(StyleId)), Bounds);
         g.DrawRectangle(&SharedPen(kCaptionColor, 1.0f), Bounds);
@@ -109,22 +109,24 @@ private:
         panel.Children = {&slider, &difficulty, &pieceCount, &pageLabel, &previous, &next};
     }
 
-    ScenePage page{20};
-    Label flatLeft{27, &page}, joint1{30, &page}, joint2{29, &page}, joint3{30, &page},
-        joint4{29, &page}, flatRight{28, &page};
-    Button shuffle{7, &page}, wide{36, &page}, pause{3, &page};
-    MultiStateButton filter{5, &page};
-    Label clock{50, &page};
+    ScenePage page{StyleId::PlayPage};
+    Label flatLeft{StyleId::FlatLeftCap, &page}, joint1{StyleId::JointInOut, &page},
+        joint2{StyleId::JointOutIn, &page}, joint3{StyleId::JointInOut, &page},
+        joint4{StyleId::JointOutIn, &page}, flatRight{StyleId::FlatRightCap, &page};
+    Button shuffle{StyleId::ShuffleButton, &page}, wide{StyleId::BackToGalleryButton, &page},
+        pause{StyleId::PauseButton, &page};
+    MultiStateButton filter{StyleId::FilterButton, &page};
+    Label clock{StyleId::TimeLabel, &page};
 
-    CommandStrip more{10, "More Puzzles", &page};
+    CommandStrip more{StyleId::MorePuzzlesButton, "More Puzzles", &page};
 
-    MultiStateButton landscapes{4, &page}, mosaics{4, &page};
+    MultiStateButton landscapes{StyleId::CategoryButton, &page}, mosaics{StyleId::CategoryButton, &page};
 
     FramedPanel panel{&page};
-    Slider slider{24, &panel};
-    Label difficulty{31, &panel}, pieceCount{32, &panel};
-    Label pageLabel{17, &panel};
-    Button previous{11, &panel}, next{13, &panel};
+    Slider slider{StyleId::DifficultySlider, &panel};
+    Label difficulty{StyleId::DifficultyCaption, &panel}, pieceCount{StyleId::PieceCountLabel, &panel};
+    Label pageLabel{StyleId::PageLabel, &panel};
+    Button previous{StyleId::PreviousPageButton, &panel}, next{StyleId::NextPageButton, &panel};
 };
 
 }  // namespace

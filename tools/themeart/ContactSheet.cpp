@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gfx/Gdiplus.h"
+#include "ui/ThemeFile.h"
 
 namespace ThemeArt {
 
@@ -24,20 +25,16 @@ public:
         g.SetTextRenderingHint(TextRenderingHintAntiAlias);
     }
 
-    Bitmap* Image(const std::string& name, bool ui = false) {
-        auto& slot = images[name];
-        if (!slot) {
-            slot = std::make_unique<Bitmap>((ui ? uiFolder : themeFolder) + name);
-            if (slot->GetLastStatus() != Ok)
-                ok = false;
-        }
-        return slot.get();
+    // The image the style draws in the state, loaded once per file.
+    Bitmap* Image(StyleId style, ImageState state = ImageState::Checked) {
+        return Load(themeFolder + std::string(ThemeFileName(style, state)));
     }
+    Bitmap* UiImage(const std::string& name) { return Load(uiFolder + name); }
 
-    // Draws an image at its natural size, stretched over its bounds as the controls do, with a
-    // caption; returns its right edge.
-    int Place(const std::string& name, int x, int y, const std::string& caption = "", bool small = false) {
-        Bitmap* image = Image(name);
+    // Draws a style's image at its natural size, stretched over its bounds as the controls do,
+    // with a caption; returns its right edge.
+    int Place(StyleId style, ImageState state, int x, int y, const std::string& caption = "", bool small = false) {
+        Bitmap* image = Image(style, state);
         const Rect bounds(x, y, int(image->GetWidth()), int(image->GetHeight()));
         g.DrawImage(image, bounds);
         if (!caption.empty())
@@ -45,11 +42,20 @@ public:
         return bounds.GetRight();
     }
 
-    // A row of pieces placed edge to edge; each entry is an image and its caption.
-    int Strip(int x, int y, const std::vector<std::pair<std::string, std::string>>& parts) {
-        for (const auto& [name, caption] : parts)
-            x = Place(name, x, y, caption);
+    int Place(StyleId style, int x, int y, const std::string& caption = "", bool small = false) {
+        return Place(style, ImageState::Checked, x, y, caption, small);
+    }
+
+    // A row of pieces placed edge to edge; each entry is a style and its caption.
+    int Strip(int x, int y, const std::vector<std::pair<StyleId, std::string>>& parts) {
+        for (const auto& [style, caption] : parts)
+            x = Place(style, x, y, caption);
         return x;
+    }
+
+    // A single command between its two end pieces.
+    int Command(int x, int y, StyleId button, const std::string& caption) {
+        return Strip(x, y, {{StyleId::LeftCap, ""}, {button, caption}, {StyleId::RightCap, ""}});
     }
 
     void Label(const std::string& text, int x, int y) {
@@ -63,45 +69,46 @@ public:
 
         Label("Gallery commands: left cap, middle 120, right cap", 20, 10);
         int x = 20;
-        for (const char* caption : {"Exit Game", "Other Products", "More Puzzles"})
-            x = Strip(x, 30, {{"Jig-Left.png", ""}, {"Jig-Middle-120.png", caption}, {"Jig-Right.png", ""}}) + 30;
+        x = Command(x, 30, StyleId::ExitGameButton, "Exit Game") + 30;
+        x = Command(x, 30, StyleId::OtherProductsButton, "Other Products") + 30;
+        Command(x, 30, StyleId::MorePuzzlesButton, "More Puzzles");
 
         Label("Play page strip: flat ends, middles 80 / 100, joints In-Out and Out-In", 20, 90);
-        const int stripRight = Strip(20, 110, {{"Jig-Flat-Left.png", ""},
-                                               {"Jig-Middle-80.png", "Shuffle"},
-                                               {"Jig-In-Out.png", ""},
-                                               {"Jig-Middle-100.png", "Edges Only"},
-                                               {"Jig-Out-In.png", ""},
-                                               {"Jig-Middle-80.png", "Gallery"},
-                                               {"Jig-In-Out.png", ""},
-                                               {"Jig-Middle-80.png", "Pause"},
-                                               {"Jig-Out-In.png", ""},
-                                               {"Jig-Middle-80.png", "03:25"},
-                                               {"Jig-Flat-Right.png", ""}});
+        const int stripRight = Strip(20, 110, {{StyleId::FlatLeftCap, ""},
+                                               {StyleId::ShuffleButton, "Shuffle"},
+                                               {StyleId::JointInOut, ""},
+                                               {StyleId::FilterButton, "Edges Only"},
+                                               {StyleId::JointOutIn, ""},
+                                               {StyleId::PlayGalleryButton, "Gallery"},
+                                               {StyleId::JointInOut, ""},
+                                               {StyleId::PauseButton, "Pause"},
+                                               {StyleId::JointOutIn, ""},
+                                               {StyleId::TimeLabel, "03:25"},
+                                               {StyleId::FlatRightCap, ""}});
 
         Label("Panel and set-up commands", 20, 170);
-        x = Strip(20, 190, {{"Jig-Left.png", ""}, {"Jig-Middle-100.png", "Yes"}, {"Jig-Right.png", ""}}) + 40;
-        x = Strip(x, 190, {{"Jig-Left.png", ""}, {"Jig-Middle-100.png", "No"}, {"Jig-Right.png", ""}}) + 40;
-        Strip(x, 190, {{"Jig-Left.png", ""}, {"Jig-Middle-80.png", "Start"}, {"Jig-Right.png", ""}});
+        x = Command(20, 190, StyleId::YesButton, "Yes") + 40;
+        x = Command(x, 190, StyleId::NoButton, "No") + 40;
+        Command(x, 190, StyleId::StartButton, "Start");
 
         Label("Categories (checked, unchecked) and page controls", 20, 250);
         int y = 270;
-        Place("Button-Gallery-Item-Checked.png", 20, y, "Landscapes");
-        Place("Button-Gallery-Item-Unchecked.png", 20, y + 42, "Mosaics");
-        Place("Button-Gallery-Item-Unchecked.png", 20, y + 84, "Patterns and Tilings");
+        Place(StyleId::CategoryButton, ImageState::Checked, 20, y, "Landscapes");
+        Place(StyleId::CategoryButton, ImageState::Unchecked, 20, y + 42, "Mosaics");
+        Place(StyleId::CategoryButton, ImageState::Unchecked, 20, y + 84, "Patterns and Tilings");
         SolidBrush list(Color(0xFF675885));
         g.FillRectangle(&list, 160, y, 330, 120);
         Pen frame(Color(0xFFFFFFFF), 1.0f);
         g.DrawRectangle(&frame, 160, y, 330, 120);
-        const int labelWidth = int(Image("Label-Page-xOfy.png")->GetWidth());
+        const int labelWidth = int(Image(StyleId::PageLabel)->GetWidth());
         const int labelX = 160 + 165 - labelWidth / 2;
-        Place("Button-Previous-Page.png", labelX - 10 - int(Image("Button-Previous-Page.png")->GetWidth()), y + 90);
-        Place("Label-Page-xOfy.png", labelX, y + 90, "Page 1 of 3", true);
-        Place("Button-Next-Page.png", labelX + labelWidth + 10, y + 90);
+        Place(StyleId::PreviousPageButton, labelX - 10 - int(Image(StyleId::PreviousPageButton)->GetWidth()), y + 90);
+        Place(StyleId::PageLabel, labelX, y + 90, "Page 1 of 3", true);
+        Place(StyleId::NextPageButton, labelX + labelWidth + 10, y + 90);
 
         Label("Slider and magnifier (natural size and 15 x 15)", 520, 250);
-        Bitmap* track = Image("TrackBar_Track.png", true);
-        Bitmap* thumb = Image("TrackBar_Bar.png", true);
+        Bitmap* track = UiImage("TrackBar_Track.png");
+        Bitmap* thumb = UiImage("TrackBar_Bar.png");
         const int sliderY = 280, sliderHeight = std::max(int(track->GetHeight()), int(thumb->GetHeight()));
         g.DrawImage(track, Rect(520, sliderY + (sliderHeight - int(track->GetHeight())) / 2, int(track->GetWidth()),
                                 int(track->GetHeight())));
@@ -109,7 +116,7 @@ public:
         const int thumbX = 520 + (value - 2) * (int(track->GetWidth()) - int(thumb->GetWidth())) / 23;
         g.DrawImage(thumb, Rect(thumbX, sliderY + (sliderHeight - int(thumb->GetHeight())) / 2,
                                 int(thumb->GetWidth()), int(thumb->GetHeight())));
-        Bitmap* magnifier = Image("Magnifier.png", true);
+        Bitmap* magnifier = UiImage("Magnifier.png");
         g.DrawImage(magnifier, Rect(760, 278, int(magnifier->GetWidth()), int(magnifier->GetHeight())));
         g.DrawImage(magnifier, Rect(810, 286, 15, 15));
 
@@ -123,6 +130,16 @@ public:
     }
 
 private:
+    Bitmap* Load(const std::string& path) {
+        auto& slot = images[path];
+        if (!slot) {
+            slot = std::make_unique<Bitmap>(path);
+            if (slot->GetLastStatus() != Ok)
+                ok = false;
+        }
+        return slot.get();
+    }
+
     std::string themeFolder, uiFolder;
     std::map<std::string, std::unique_ptr<Bitmap>> images;
     Bitmap canvas;

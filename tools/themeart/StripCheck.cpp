@@ -6,6 +6,7 @@
 
 #include "CairoHandles.h"
 #include "ThemeImages.h"
+#include "ui/ThemeFile.h"
 
 namespace ThemeArt {
 
@@ -41,15 +42,17 @@ std::vector<std::string> CheckStripEdges(int& pairsChecked) {
     for (const ThemeImage& image : AllImages())
         images[image.fileName] = Render(image);
 
-    const std::vector<std::string> middles = {"Jig-Middle-80.png", "Jig-Middle-100.png", "Jig-Middle-120.png"};
-    const std::vector<std::string> before = {"Jig-Left.png", "Jig-Flat-Left.png", "Jig-In-Out.png", "Jig-Out-In.png"};
-    const std::vector<std::string> after = {"Jig-Right.png", "Jig-Flat-Right.png", "Jig-In-Out.png", "Jig-Out-In.png"};
+    // The middles of all three widths, and every piece that may stand before or after one.
+    const StyleId middles[] = {StyleId::ShuffleButton, StyleId::FilterButton, StyleId::ExitGameButton};
+    const StyleId before[] = {StyleId::LeftCap, StyleId::FlatLeftCap, StyleId::JointInOut, StyleId::JointOutIn};
+    const StyleId after[] = {StyleId::RightCap, StyleId::FlatRightCap, StyleId::JointInOut, StyleId::JointOutIn};
+    const auto file = [](StyleId style) { return std::string(ThemeFileName(style, ImageState::Checked)); };
     std::vector<std::pair<std::string, std::string>> pairs;
-    for (const std::string& middle : middles) {
-        for (const std::string& left : before)
-            pairs.emplace_back(left, middle);
-        for (const std::string& right : after)
-            pairs.emplace_back(middle, right);
+    for (StyleId middle : middles) {
+        for (StyleId left : before)
+            pairs.emplace_back(file(left), file(middle));
+        for (StyleId right : after)
+            pairs.emplace_back(file(middle), file(right));
     }
 
     std::vector<std::string> problems;

@@ -41,6 +41,12 @@ std::string AsFolder(std::string path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file the theme registers but nobody draws would leave its controls without an image.
+    const std::vector<std::string> undrawn = ThemeArt::UndrawnThemeFiles();
+    for (const std::string& file : undrawn)
+        std::fprintf(stderr, "tessiva-themeart: the theme registers %s, but no art draws it\n", file.c_str());
+    if (!undrawn.empty())
+        return 1;
     if (argc == 2 && std::string(argv[1]) == "--check") {
         int pairs = 0;
         const std::vector<std::string> problems = ThemeArt::CheckStripEdges(pairs);

@@ -1,8 +1,11 @@
 #include "ThemeImages.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "PieceArt.h"
+#include "ui/ThemeFile.h"
 
 namespace ThemeArt {
 
@@ -206,37 +209,56 @@ void PaintPanel(cairo_t* cr, int width, int height) {
     cairo_paint_with_alpha(cr, 0.25);
 }
 
+// A theme image is drawn for the style it dresses; the theme's table names its file. A middle
+// dresses every command of its width and is named here by one of them.
+ThemeImage Themed(StyleId style, ImageState state, int width, int height, std::function<void(cairo_t*)> paint) {
+    return {std::string(ThemeFileName(style, state)), Folder::Theme, width, height, std::move(paint)};
+}
+
 }  // namespace
 
 std::vector<ThemeImage> AllImages() {
+    using enum ImageState;
     const int h = kStripHeight;
     return {
-        {"Jig-In-Out.png", Folder::Theme, kJointWidth, h, [](cairo_t* cr) { PaintJoint(cr, false); }},
-        {"Jig-Out-In.png", Folder::Theme, kJointWidth, h, [](cairo_t* cr) { PaintJoint(cr, true); }},
-        {"Jig-Flat-Left.png", Folder::Theme, kFlatCapWidth, h,
-         [](cairo_t* cr) { PaintCap(cr, kFlatCapWidth, true, false); }},
-        {"Jig-Flat-Right.png", Folder::Theme, kFlatCapWidth, h,
-         [](cairo_t* cr) { PaintCap(cr, kFlatCapWidth, false, false); }},
-        {"Jig-Left.png", Folder::Theme, kCapWidth, h, [](cairo_t* cr) { PaintCap(cr, kCapWidth, true, true); }},
-        {"Jig-Right.png", Folder::Theme, kCapWidth, h, [](cairo_t* cr) { PaintCap(cr, kCapWidth, false, true); }},
-        {"Jig-Middle-80.png", Folder::Theme, 80, h, [](cairo_t* cr) { PaintMiddle(cr, 80); }},
-        {"Jig-Middle-100.png", Folder::Theme, 100, h, [](cairo_t* cr) { PaintMiddle(cr, 100); }},
-        {"Jig-Middle-120.png", Folder::Theme, 120, h, [](cairo_t* cr) { PaintMiddle(cr, 120); }},
-        {"Button-Gallery-Item-Checked.png", Folder::Theme, 116, 32,
-         [](cairo_t* cr) { PaintCategory(cr, 116, 32, true); }},
-        {"Button-Gallery-Item-Unchecked.png", Folder::Theme, 116, 32,
-         [](cairo_t* cr) { PaintCategory(cr, 116, 32, false); }},
-        {"Label-Page-xOfy.png", Folder::Theme, 100, 24, [](cairo_t* cr) { PaintPlaque(cr, 100, 24); }},
-        {"Button-Previous-Page.png", Folder::Theme, 30, 24, [](cairo_t* cr) { PaintPageButton(cr, 30, 24, false); }},
-        {"Button-Next-Page.png", Folder::Theme, 30, 24, [](cairo_t* cr) { PaintPageButton(cr, 30, 24, true); }},
-        {"Dialog-Pause.png", Folder::Theme, 300, 200, [](cairo_t* cr) { PaintPanel(cr, 300, 200); }},
-        {"Dialog-Game-Complete.png", Folder::Theme, 400, 200, [](cairo_t* cr) { PaintPanel(cr, 400, 200); }},
-        {"Dialog-Gallery-Yes-No.png", Folder::Theme, 400, 200, [](cairo_t* cr) { PaintPanel(cr, 400, 200); }},
-        {"Dialog-Exit-Yes-No.png", Folder::Theme, 400, 200, [](cairo_t* cr) { PaintPanel(cr, 400, 200); }},
+        Themed(StyleId::JointInOut, Checked, kJointWidth, h, [](cairo_t* cr) { PaintJoint(cr, false); }),
+        Themed(StyleId::JointOutIn, Checked, kJointWidth, h, [](cairo_t* cr) { PaintJoint(cr, true); }),
+        Themed(StyleId::FlatLeftCap, Checked, kFlatCapWidth, h,
+               [](cairo_t* cr) { PaintCap(cr, kFlatCapWidth, true, false); }),
+        Themed(StyleId::FlatRightCap, Checked, kFlatCapWidth, h,
+               [](cairo_t* cr) { PaintCap(cr, kFlatCapWidth, false, false); }),
+        Themed(StyleId::LeftCap, Checked, kCapWidth, h, [](cairo_t* cr) { PaintCap(cr, kCapWidth, true, true); }),
+        Themed(StyleId::RightCap, Checked, kCapWidth, h, [](cairo_t* cr) { PaintCap(cr, kCapWidth, false, true); }),
+        Themed(StyleId::ShuffleButton, Checked, 80, h, [](cairo_t* cr) { PaintMiddle(cr, 80); }),
+        Themed(StyleId::FilterButton, Checked, 100, h, [](cairo_t* cr) { PaintMiddle(cr, 100); }),
+        Themed(StyleId::ExitGameButton, Checked, 120, h, [](cairo_t* cr) { PaintMiddle(cr, 120); }),
+        Themed(StyleId::CategoryButton, Checked, 116, 32, [](cairo_t* cr) { PaintCategory(cr, 116, 32, true); }),
+        Themed(StyleId::CategoryButton, Unchecked, 116, 32, [](cairo_t* cr) { PaintCategory(cr, 116, 32, false); }),
+        Themed(StyleId::PageLabel, Checked, 100, 24, [](cairo_t* cr) { PaintPlaque(cr, 100, 24); }),
+        Themed(StyleId::PreviousPageButton, Checked, 30, 24, [](cairo_t* cr) { PaintPageButton(cr, 30, 24, false); }),
+        Themed(StyleId::NextPageButton, Checked, 30, 24, [](cairo_t* cr) { PaintPageButton(cr, 30, 24, true); }),
+        Themed(StyleId::PausePanel, Checked, 300, 200, [](cairo_t* cr) { PaintPanel(cr, 300, 200); }),
+        Themed(StyleId::GameCompletePanel, Checked, 400, 200, [](cairo_t* cr) { PaintPanel(cr, 400, 200); }),
+        Themed(StyleId::GalleryYesNoPanel, Checked, 400, 200, [](cairo_t* cr) { PaintPanel(cr, 400, 200); }),
+        Themed(StyleId::ExitYesNoPanel, Checked, 400, 200, [](cairo_t* cr) { PaintPanel(cr, 400, 200); }),
         {"TrackBar_Track.png", Folder::Ui, 200, 20, [](cairo_t* cr) { PaintTrack(cr, 200, 20); }},
         {"TrackBar_Bar.png", Folder::Ui, 18, 28, [](cairo_t* cr) { PaintThumb(cr, 18, 28); }},
         {"Magnifier.png", Folder::Ui, 32, 32, [](cairo_t* cr) { PaintMagnifier(cr, 32); }},
     };
+}
+
+std::vector<std::string> UndrawnThemeFiles() {
+    const std::vector<ThemeImage> images = AllImages();
+    std::vector<std::string> undrawn;
+    for (const ThemeFile& file : kThemeFiles) {
+        const auto drawn = [&](const ThemeImage& image) {
+            return image.folder == Folder::Theme && image.fileName == file.fileName;
+        };
+        if (std::none_of(images.begin(), images.end(), drawn) &&
+            std::find(undrawn.begin(), undrawn.end(), file.fileName) == undrawn.end())
+            undrawn.push_back(file.fileName);
+    }
+    return undrawn;
 }
 
 }  // namespace ThemeArt

@@ -28,4 +28,7 @@ struct ThemeImage {
 // Every image the game loads: 18 theme files and 3 UI files.
 std::vector<ThemeImage> AllImages();
 
+// The files of the theme's table that AllImages does not draw; empty when it draws them all.
+std::vector<std::string> UndrawnThemeFiles();
+
 }  // namespace ThemeArt
