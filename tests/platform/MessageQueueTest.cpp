@@ -26,17 +26,20 @@ MSG Message(HWND window, UINT message, int x = 0) {
 }
 
 std::string Describe(const MSG& msg) {
-    if (msg.message == WM_QUIT)
-        return "quit " + std::to_string(msg.wParam);
     std::string text = msg.message == WM_MOUSEMOVE     ? "move"
                        : msg.message == WM_LBUTTONDOWN ? "down"
+                       : msg.message == WM_QUIT        ? "quit"
                        : msg.message == WM_PAINT       ? "paint"
-                       : msg.message == WM_TIMER       ? "timer " + std::to_string(msg.wParam)
+                       : msg.message == WM_TIMER       ? "timer"
                        : msg.message == kPosted        ? "posted"
                                                        : std::to_string(msg.message);
-    text += msg.hwnd == kFirst ? " first" : msg.hwnd == kSecond ? " second" : " none";
+    if (msg.message == WM_QUIT || msg.message == WM_TIMER)
+        text.append(" ").append(std::to_string(msg.wParam));
+    if (msg.message == WM_QUIT)
+        return text;
+    text.append(msg.hwnd == kFirst ? " first" : msg.hwnd == kSecond ? " second" : " none");
     if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONDOWN)
-        text += " " + std::to_string(GET_X_LPARAM(msg.lParam));
+        text.append(" ").append(std::to_string(GET_X_LPARAM(msg.lParam)));
     return text;
 }
 
