@@ -121,7 +121,7 @@ public:
         SDL_Window* native = Native(window);
         if (!native)
             return;
-        if (SDL_GetWindowFlags(native) & SDL_WINDOW_MAXIMIZED)
+        if (NativeMaximized(native))
             SDL_RestoreWindow(native);
         states.Move(window);
         SDL_SetWindowPosition(native, screenRect.left, screenRect.top);
