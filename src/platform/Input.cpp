@@ -21,5 +21,3 @@ bool GetCursorPos(POINT& point) {
 HCURSOR LoadCursor(SystemCursor cursor) { return SystemCursorHandle(cursor); }
 
 HCURSOR SetCursor(HCURSOR cursor) { return System() ? System()->Input().SetCursor(cursor) : nullptr; }
-
-HCURSOR GetCursor() { return System() ? System()->Input().GetCursor() : nullptr; }

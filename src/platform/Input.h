@@ -15,4 +15,3 @@ bool GetCursorPos(POINT& point);
 // The handle of a system cursor (SystemCursor: the arrow and the wait cursor).
 HCURSOR LoadCursor(SystemCursor cursor);
 HCURSOR SetCursor(HCURSOR cursor);   // returns the previous cursor
-HCURSOR GetCursor();

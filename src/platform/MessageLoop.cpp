@@ -22,8 +22,6 @@ void MessageLoop::RemoveMessageFilter(MessageFilter* filter) { Remove(filters, f
 
 void MessageLoop::AddIdleHandler(IdleHandler* handler) { idleHandlers.push_back(handler); }
 
-void MessageLoop::RemoveIdleHandler(IdleHandler* handler) { Remove(idleHandlers, handler); }
-
 int MessageLoop::Run() {
     bool doIdle = true;
     MSG msg;
@@ -56,10 +54,10 @@ bool MessageLoop::PreTranslate(MSG& msg) {
 
 bool MessageLoop::RunIdleHandlers() {
     bool more = false;
+    // A copy, as a handler may add another while it runs.
     const std::vector<IdleHandler*> current = idleHandlers;
     for (IdleHandler* handler : current)
-        if (std::find(idleHandlers.begin(), idleHandlers.end(), handler) != idleHandlers.end())
-            more = handler->OnIdle() || more;
+        more = handler->OnIdle() || more;
     return more;
 }
 

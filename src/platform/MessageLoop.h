@@ -24,7 +24,6 @@ public:
     void AddMessageFilter(MessageFilter* filter);
     void RemoveMessageFilter(MessageFilter* filter);
     void AddIdleHandler(IdleHandler* handler);
-    void RemoveIdleHandler(IdleHandler* handler);
 
     // Runs until WM_QUIT and returns its exit code. Filters run in the order added.
     int Run();

@@ -43,7 +43,7 @@ LRESULT DispatchMessage(const MSG& msg) {
     if (msg.message == WM_PAINT) {
         // A window that does not validate itself would be asked again at once.
         const LRESULT result = System()->SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
-        System()->Paint().ValidateRect(msg.hwnd, nullptr);
+        System()->Paint().Validate(msg.hwnd);
         return result;
     }
     return System()->SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);

@@ -36,8 +36,4 @@ bool InvalidateRect(HWND window, const RECT* rect, bool erase) {
     return System() && System()->Paint().InvalidateRect(window, rect, erase);
 }
 
-bool ValidateRect(HWND window, const RECT* rect) {
-    return System() && System()->Paint().ValidateRect(window, rect);
-}
-
 bool UpdateWindow(HWND window) { return System() && System()->Paint().UpdateWindow(window); }

@@ -27,6 +27,5 @@ HWND WindowFromDC(HDC dc);
 
 // Marks an area (null: all) of the client area as needing WM_PAINT.
 bool InvalidateRect(HWND window, const RECT* rect, bool erase);
-bool ValidateRect(HWND window, const RECT* rect);
 // Sends WM_PAINT at once when the window has an invalid area.
 bool UpdateWindow(HWND window);

@@ -169,9 +169,6 @@ inline constexpr uint16_t HIWORD(uintptr_t v) { return static_cast<uint16_t>((v 
 inline constexpr LPARAM MAKELPARAM(uint32_t low, uint32_t high) {
     return static_cast<LPARAM>(static_cast<uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
-inline constexpr WPARAM MAKEWPARAM(uint32_t low, uint32_t high) {
-    return static_cast<WPARAM>((low & 0xFFFF) | ((high & 0xFFFF) << 16));
-}
 // Signed coordinates: a point left of or above the client area (under capture) is negative.
 inline constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(lp))); }
 inline constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(lp))); }

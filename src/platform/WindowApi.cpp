@@ -33,10 +33,6 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return System() ? System()->DefWindowProc(window, message, wParam, lParam) : 0;
 }
 
-LRESULT CallWindowProc(WNDPROC proc, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return proc ? proc(window, message, wParam, lParam) : 0;
-}
-
 intptr_t SetWindowLongPtr(HWND window, int index, intptr_t value) {
     if (!System() || index != GWLP_USERDATA)
         return 0;
@@ -56,8 +52,6 @@ HWND GetAncestorRoot(HWND window) { return System() ? System()->GetRoot(window) 
 std::string GetClassName(HWND window) {
     return System() ? System()->GetClassName(window) : std::string();
 }
-
-DWORD GetWindowStyle(HWND window) { return System() ? System()->GetStyle(window) : 0; }
 
 bool ShowWindow(HWND window, int command) {
     return System() && System()->ShowWindow(window, command);
@@ -107,20 +101,6 @@ bool ClientToScreen(HWND window, POINT& point) {
 
 bool ScreenToClient(HWND window, POINT& point) {
     return System() && System()->ScreenToClient(window, point);
-}
-
-bool GetScreenRect(RECT& rect) {
-    if (!System())
-        return false;
-    rect = System()->NativeBackend().ScreenRect();
-    return true;
-}
-
-bool GetWorkArea(RECT& rect) {
-    if (!System())
-        return false;
-    rect = System()->NativeBackend().WorkArea();
-    return true;
 }
 
 HWND GetActiveWindow() { return System() ? System()->GetActiveWindow() : nullptr; }

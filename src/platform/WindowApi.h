@@ -22,7 +22,6 @@ bool DestroyWindow(HWND window);
 bool IsWindow(HWND window);
 
 LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CallWindowProc(WNDPROC proc, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // One pointer-sized value per window for its owner's use (the object behind the window).
 inline constexpr int GWLP_USERDATA = -21;
@@ -32,7 +31,6 @@ intptr_t GetWindowLongPtr(HWND window, int index);
 HWND GetParent(HWND window);     // the parent of a child, the owner of an owned top-level
 HWND GetAncestorRoot(HWND window);   // the top-level window that holds the window
 std::string GetClassName(HWND window);
-DWORD GetWindowStyle(HWND window);
 
 // Visibility. IsWindowVisible is true when the window and all its ancestors are shown.
 bool ShowWindow(HWND window, int command);   // returns whether it was visible before
@@ -55,10 +53,6 @@ bool MoveWindow(HWND window, int x, int y, int width, int height, bool repaint);
 bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 bool ClientToScreen(HWND window, POINT& point);
 bool ScreenToClient(HWND window, POINT& point);
-
-// The screen's size and the part of it that windows may use (without panels and docks).
-bool GetScreenRect(RECT& rect);
-bool GetWorkArea(RECT& rect);
 
 // The top-level window that has the keyboard and mouse focus of this application, or null.
 HWND GetActiveWindow();

@@ -66,8 +66,6 @@ WNDCLASS WindowImpl::GetWindowClass() const {
     return windowClass;
 }
 
-void WindowImpl::OnFinalMessage(HWND) {}
-
 LRESULT WindowImpl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProc(hwnd, message, wParam, lParam);
 }
@@ -88,6 +86,5 @@ LRESULT WindowImpl::StartWindowProc(HWND window, UINT message, WPARAM wParam, LP
     const LRESULT result = self->WindowProc(message, wParam, lParam);
     ::SetWindowLongPtr(window, GWLP_USERDATA, 0);
     self->hwnd = nullptr;
-    self->OnFinalMessage(window);
     return result;
 }

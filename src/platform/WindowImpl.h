@@ -33,8 +33,6 @@ protected:
     // The class to register and create. The default is one generated class per object type
     // with CS_HREDRAW | CS_VREDRAW, the window colour and the arrow cursor.
     virtual WNDCLASS GetWindowClass() const;
-    // Called after the last message (WM_NCDESTROY) of the window; the handle is cleared first.
-    virtual void OnFinalMessage(HWND window);
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 

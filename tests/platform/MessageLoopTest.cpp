@@ -78,7 +78,7 @@ TEST_F(MessageLoopTest, IdleHandlersRunWhenTheQueueHasRunEmpty) {
     EXPECT_EQ(log, expected);
 }
 
-TEST_F(MessageLoopTest, RemovedFiltersAndHandlersAreNotCalled) {
+TEST_F(MessageLoopTest, RemovedFiltersAreNotCalled) {
     MessageLoop loop;
     LoggingFilter filter(log);
     loop.AddMessageFilter(&filter);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/WinTypes.h"
+#include "platform/core/NativeEventSink.h"
 
 enum class NativeShow { Hide, Show, Minimize, Maximize, Restore };
 
@@ -14,13 +15,17 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
+    // The window system that takes the backend hands itself over before any other call; the
+    // backend reports every native event there from then on.
+    virtual void Attach(NativeEventSink& sink) = 0;
+
     // Milliseconds of the backend's clock.
     virtual uint32_t Now() = 0;
-    // Hands pending native events to the window system, waiting at most `timeoutMs` for the
+    // Hands pending native events to the sink, waiting at most `timeoutMs` for the
     // first one (0: no wait; -1: no limit).
     virtual void PumpEvents(int timeoutMs) = 0;
 
-    virtual RECT ScreenRect() = 0;
+    // The part of the screen that windows may use (without panels and docks).
     virtual RECT WorkArea() = 0;
 
     // A top-level window's native counterpart; `owner` is set for owned pop-ups.
@@ -29,8 +34,8 @@ public:
     virtual void DestroyNative(HWND window) = 0;
     virtual void SetNativeText(HWND window, const std::string& text) = 0;
     virtual void MoveNative(HWND window, const RECT& screenRect) = 0;
-    // Shows or changes the state; the result reaches the window system through
-    // WindowSystem::OnNativeState, synchronously where the backend can tell it at once.
+    // Shows or changes the state; the result reaches the sink's OnNativeState, synchronously
+    // where the backend can tell it at once.
     virtual void ShowNative(HWND window, NativeShow how) = 0;
 
     // Copies to the top-level window's client rectangles: from `source` (the pixel at

@@ -79,6 +79,16 @@ void InputRouting::QueueMouse(HWND target, UINT message, POINT rootClient, HWND 
 }
 
 void InputRouting::OnNativeMouse(HWND topLevel, UINT message, POINT client) {
+    // Under capture the pointer may be over another window or none: the point is taken from
+    // the screen then, in the capture window's top-level client coordinates.
+    if (captureWindow) {
+        const HWND captureRoot = tree.GetRoot(captureWindow);
+        if (topLevel != captureRoot) {
+            topLevel = captureRoot;
+            backend.CursorPos(client);
+            tree.ScreenToClient(topLevel, client);
+        }
+    }
     if (!tree.Find(topLevel))
         return;
     const HWND target = MouseTarget(topLevel, client);

@@ -27,7 +27,6 @@ public:
     bool ReleaseCapture();
     HWND GetCapture() const { return captureWindow; }
     HCURSOR SetCursor(HCURSOR cursor);
-    HCURSOR GetCursor() const { return currentCursor; }
 
     // The wait cursor while a web page is being opened, and the cursor from before it.
     void ShowOpenUrlWait();
@@ -36,7 +35,8 @@ public:
     // The mouse message target for a point of a top-level client area: the capture window,
     // else the deepest visible and enabled window there; null when input is refused.
     HWND MouseTarget(HWND topLevel, POINT client) const;
-    // A native mouse event at a point of a top-level client area, queued to its target.
+    // A native mouse event at a point of a top-level client area (null: over none of ours),
+    // queued to its target.
     void OnNativeMouse(HWND topLevel, UINT message, POINT client);
 
 private:

@@ -101,7 +101,7 @@ bool Painting::InvalidateRect(HWND window, const RECT* rect, bool erase) {
     return true;
 }
 
-bool Painting::ValidateRect(HWND window, const RECT*) {
+bool Painting::Validate(HWND window) {
     WindowRecord* w = tree.Find(window);
     if (!w)
         return false;

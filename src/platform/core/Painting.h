@@ -29,7 +29,8 @@ public:
     bool FillRect(HDC dc, const RECT& rect, uint32_t argb);
 
     bool InvalidateRect(HWND window, const RECT* rect, bool erase);
-    bool ValidateRect(HWND window, const RECT* rect);
+    // Nothing of the window needs painting any more.
+    bool Validate(HWND window);
     bool UpdateWindow(HWND window);
 
     // The whole window and its descendants need painting.

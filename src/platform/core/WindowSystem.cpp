@@ -26,7 +26,9 @@ constexpr uint32_t kWindowColour = 0xFFFFFFFF;
 
 }  // namespace
 
-WindowSystem::WindowSystem(std::unique_ptr<Backend> backend) : backend(std::move(backend)) {}
+WindowSystem::WindowSystem(std::unique_ptr<Backend> backend) : backend(std::move(backend)) {
+    this->backend->Attach(*this);
+}
 
 WindowSystem::~WindowSystem() { DestroyAllWindows(); }
 

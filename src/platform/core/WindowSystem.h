@@ -1,8 +1,8 @@
 #pragma once
 // The process's window system: the window tree with its classes, lifecycle and the operations
 // that change windows, on top of one backend, holding the message queue, painting and input
-// routing. The public calls (WindowApi.h, Messages.h, ...) forward here; backends report
-// native events through the On... operations. Internal to the platform layer.
+// routing. The public calls (WindowApi.h, Messages.h, ...) forward here; its backend reports
+// native events to it as their sink. Internal to the platform layer.
 
 #include <map>
 #include <memory>
@@ -13,10 +13,11 @@
 #include "platform/core/Backend.h"
 #include "platform/core/InputRouting.h"
 #include "platform/core/MessageQueue.h"
+#include "platform/core/NativeEventSink.h"
 #include "platform/core/Painting.h"
 #include "platform/core/WindowTree.h"
 
-class WindowSystem : public WindowTree {
+class WindowSystem : public WindowTree, private NativeEventSink {
 public:
     explicit WindowSystem(std::unique_ptr<Backend> backend);
     ~WindowSystem();
@@ -31,7 +32,6 @@ public:
     void DestroyAllWindows();
 
     Backend& NativeBackend() { return *backend; }
-    MessageQueue& Queue() { return queue; }
     Painting& Paint() { return painting; }
     InputRouting& Input() { return input; }
 
@@ -59,18 +59,19 @@ public:
     UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapseMs);
     bool KillTimer(HWND window, UINT_PTR id);
 
-    // Native events, from the backend. Points are in the top-level window's client coordinates.
-    void OnNativeMouse(HWND topLevel, UINT message, POINT client) {
+private:
+    // Native events; only the backend reaches them, through the sink it was given.
+    void OnNativeMouse(HWND topLevel, UINT message, POINT client) override {
         input.OnNativeMouse(topLevel, message, client);
     }
-    void OnNativeState(HWND topLevel, const RECT& screenRect, bool minimized, bool maximized);
-    void OnNativeMoved(HWND topLevel, POINT screenOrigin);
-    void OnNativeExposed(HWND topLevel);
-    void OnNativeClose(HWND topLevel);
-    void OnNativeFocus(HWND topLevel);
-    void OnNativeAppActivation(bool active);
+    void OnNativeState(HWND topLevel, const RECT& screenRect, bool minimized,
+                       bool maximized) override;
+    void OnNativeMoved(HWND topLevel, POINT screenOrigin) override;
+    void OnNativeExposed(HWND topLevel) override;
+    void OnNativeClose(HWND topLevel) override;
+    void OnNativeFocus(HWND topLevel) override;
+    void OnNativeAppActivation(bool active) override;
 
-private:
     void DestroyTree(HWND window);
     void Erase(HWND window);
     bool Resize(HWND window, const RECT& rect, std::optional<WPARAM> kind);

@@ -39,6 +39,8 @@ struct NativeWindow {
 
 class HeadlessBackend : public Backend {
 public:
+    void Attach(NativeEventSink& windowSystem) override { sink = &windowSystem; }
+
     uint32_t Now() override { return clock; }
 
     void PumpEvents(int timeoutMs) override {
@@ -48,8 +50,7 @@ public:
         clock += static_cast<uint32_t>(timeoutMs);
     }
 
-    RECT ScreenRect() override { return {0, 0, Headless::kScreenWidth, Headless::kScreenHeight}; }
-    RECT WorkArea() override { return ScreenRect(); }
+    RECT WorkArea() override { return {0, 0, Headless::kScreenWidth, Headless::kScreenHeight}; }
 
     bool CreateNative(HWND window, const std::string&, const RECT& screenRect, DWORD,
                       const std::string&, HWND) override {
@@ -102,7 +103,7 @@ public:
         const RECT rect = native.maximized ? WorkArea() : native.normalRect;
         if (!native.minimized)
             native.surface.Resize(rect.right - rect.left, rect.bottom - rect.top);
-        WindowSystem::Current()->OnNativeState(window, rect, native.minimized, native.maximized);
+        sink->OnNativeState(window, rect, native.minimized, native.maximized);
     }
 
     void Present(HWND window, const std::vector<RECT>& rects, const PixelBuffer* source,
@@ -146,6 +147,7 @@ public:
         return nullptr;
     }
 
+    NativeEventSink* sink = nullptr;   // the window system that took the backend
     uint32_t clock = 0;
     POINT cursor;
     SystemCursor cursorShape = SystemCursor::Arrow;
@@ -179,19 +181,15 @@ void SetCursorPos(POINT screen) { Active().cursor = screen; }
 void InjectMouse(UINT message, POINT screen) {
     HeadlessBackend& backend = Active();
     backend.cursor = screen;
-    HWND top = backend.TopLevelAt(screen);
-    if (const HWND capture = GetCapture())
-        top = GetAncestorRoot(capture);
-    if (!top)
-        return;
+    const HWND top = backend.TopLevelAt(screen);
     POINT client = screen;
     ScreenToClient(top, client);
-    WindowSystem::Current()->OnNativeMouse(top, message, client);
+    backend.sink->OnNativeMouse(top, message, client);
 }
 
-void InjectActivateApp(bool active) { WindowSystem::Current()->OnNativeAppActivation(active); }
+void InjectActivateApp(bool active) { Active().sink->OnNativeAppActivation(active); }
 
-void InjectClose(HWND topLevel) { WindowSystem::Current()->OnNativeClose(topLevel); }
+void InjectClose(HWND topLevel) { Active().sink->OnNativeClose(topLevel); }
 
 uint32_t ReadPixel(HWND window, int x, int y) {
     HeadlessBackend& backend = Active();

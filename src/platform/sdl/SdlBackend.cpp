@@ -11,12 +11,12 @@
 #include <cstring>
 #include <map>
 #include <memory>
-#include <optional>
-#include <set>
 
 #include "embedded/EmbeddedResource.h"
 #include "foundation/UniqueHandle.h"
 #include "platform/Platform.h"
+#include "platform/core/AppActivation.h"
+#include "platform/core/NativeWindowStates.h"
 #include "platform/core/WindowSystem.h"
 #include "platform/sdl/X11Connection.h"
 
@@ -25,10 +25,6 @@ namespace {
 using WindowPtr = UniqueHandle<SDL_Window, SDL_DestroyWindow>;
 using SurfacePtr = UniqueHandle<SDL_Surface, SDL_FreeSurface>;
 using CursorPtr = UniqueHandle<SDL_Cursor, SDL_FreeCursor>;
-
-// How long focus may move between two of our windows (a panel opening or closing) before
-// the application counts as deactivated.
-constexpr uint32_t kDeactivationGraceMs = 100;
 
 // Standard error goes to /dev/null for the life of the object: the sound libraries below SDL
 // print their complaints there when no sound device exists.
@@ -63,36 +59,26 @@ public:
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
+    void Attach(NativeEventSink& windowSystem) override { sink = &windowSystem; }
+
     uint32_t Now() override { return SDL_GetTicks(); }
 
     void PumpEvents(int timeoutMs) override {
-        if (deactivateAt) {
-            const int32_t left = static_cast<int32_t>(*deactivateAt - Now());
-            timeoutMs = timeoutMs < 0 ? std::max(left, 0) : std::min(timeoutMs, std::max(left, 0));
-        }
+        timeoutMs = activation.WaitLimit(timeoutMs);
         if (!HandlePending() && timeoutMs != 0) {
             Wait(timeoutMs);
             HandlePending();
         }
-        if (deactivateAt && static_cast<int32_t>(Now() - *deactivateAt) >= 0) {
-            deactivateAt.reset();
-            if (appActive) {
-                appActive = false;
-                WindowSystem::Current()->OnNativeAppActivation(false);
-            }
-        }
-    }
-
-    RECT ScreenRect() override {
-        SDL_Rect bounds{0, 0, 0, 0};
-        SDL_GetDisplayBounds(0, &bounds);
-        return {bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
+        if (activation.TakeDeactivation())
+            sink->OnNativeAppActivation(false);
     }
 
     RECT WorkArea() override {
         SDL_Rect bounds{0, 0, 0, 0};
-        if (SDL_GetDisplayUsableBounds(0, &bounds) != 0)
-            return ScreenRect();
+        if (SDL_GetDisplayUsableBounds(0, &bounds) != 0) {
+            bounds = {0, 0, 0, 0};
+            SDL_GetDisplayBounds(0, &bounds);   // the whole display, then
+        }
         return {bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
     }
 
@@ -122,7 +108,7 @@ public:
         if (it == windows.end())
             return;
         ids.erase(SDL_GetWindowID(it->second.get()));
-        maximizedByHand.erase(window);
+        states.Forget(window);
         windows.erase(it);
     }
 
@@ -135,9 +121,9 @@ public:
         SDL_Window* native = Native(window);
         if (!native)
             return;
-        if (SDL_GetWindowFlags(native) & SDL_WINDOW_MAXIMIZED)
+        if (NativeMaximized(native))
             SDL_RestoreWindow(native);
-        maximizedByHand.erase(window);
+        states.Move(window);
         SDL_SetWindowPosition(native, screenRect.left, screenRect.top);
         SDL_SetWindowSize(native, std::max<int>(screenRect.right - screenRect.left, 1),
                           std::max<int>(screenRect.bottom - screenRect.top, 1));
@@ -318,18 +304,26 @@ private:
     // the job and reports the size it chose, and without one the window is already right.
     void Maximize(HWND window, SDL_Window* native) {
         RECT rect = NativeRect(native);
+        auto sizing = NativeWindowStates::Sizing::ByWindowManager;
         SDL_Rect usable{0, 0, 0, 0};
         const int display = std::max(SDL_GetWindowDisplayIndex(native), 0);
-        if (!(SDL_GetWindowFlags(native) & SDL_WINDOW_MAXIMIZED) &&
-            SDL_GetDisplayUsableBounds(display, &usable) == 0) {
+        if (!NativeMaximized(native) && SDL_GetDisplayUsableBounds(display, &usable) == 0) {
             SDL_SetWindowPosition(native, usable.x, usable.y);
             SDL_SetWindowSize(native, usable.w, usable.h);
             rect = {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
-            maximizedByHand.insert(window);
+            sizing = NativeWindowStates::Sizing::ByHand;
         }
         SDL_ShowWindow(native);
         SDL_MaximizeWindow(native);
-        WindowSystem::Current()->OnNativeState(window, rect, false, true);
+        Report(window, rect, states.Maximize(window, sizing));
+    }
+
+    static bool NativeMaximized(SDL_Window* native) {
+        return (SDL_GetWindowFlags(native) & SDL_WINDOW_MAXIMIZED) != 0;
+    }
+
+    void Report(HWND window, const RECT& rect, NativeWindowStates::State state) {
+        sink->OnNativeState(window, rect, state.minimized, state.maximized);
     }
 
     bool OpenAudio(const SDL_AudioSpec& format) {
@@ -370,90 +364,61 @@ private:
         }
     }
 
-    // Mouse positions come relative to the SDL window that had the pointer; under capture the
-    // pointer may be anywhere, so the position is taken from the screen then.
+    // Positions come relative to the SDL window that had the pointer.
     void Mouse(Uint32 windowId, UINT message, int x, int y) {
-        WindowSystem* system = WindowSystem::Current();
-        HWND top = FromId(windowId);
-        POINT client{x, y};
-        if (const HWND capture = system->Input().GetCapture()) {
-            const HWND captureRoot = system->GetRoot(capture);
-            if (top != captureRoot) {
-                top = captureRoot;
-                CursorPos(client);
-                system->ScreenToClient(top, client);
-            }
-        }
-        if (top)
-            system->OnNativeMouse(top, message, client);
+        sink->OnNativeMouse(FromId(windowId), message, {x, y});
     }
 
     void HandleWindowEvent(const SDL_WindowEvent& event) {
-        WindowSystem* system = WindowSystem::Current();
         const HWND window = FromId(event.windowID);
         SDL_Window* native = Native(window);
         if (!native)
             return;
-        const Uint32 flags = SDL_GetWindowFlags(native);
         switch (event.event) {
         case SDL_WINDOWEVENT_EXPOSED:
-            system->OnNativeExposed(window);
+            sink->OnNativeExposed(window);
             break;
         case SDL_WINDOWEVENT_MOVED:
-            system->OnNativeMoved(window, {event.data1, event.data2});
+            sink->OnNativeMoved(window, {event.data1, event.data2});
             break;
-        case SDL_WINDOWEVENT_RESTORED: {
-            // Back from the taskbar a window gets the state it had; otherwise a restore ends
-            // the maximised state.
-            const bool fromIconic = system->IsIconic(window);
-            if (!fromIconic)
-                maximizedByHand.erase(window);
-            system->OnNativeState(window, NativeRect(native), false,
-                                  (flags & SDL_WINDOW_MAXIMIZED) != 0 ||
-                                      maximizedByHand.count(window) != 0 ||
-                                      (fromIconic && system->IsZoomed(window)));
+        case SDL_WINDOWEVENT_RESTORED:
+            Report(window, NativeRect(native), states.Restored(window, NativeMaximized(native)));
             break;
-        }
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-        case SDL_WINDOWEVENT_MAXIMIZED:
-            if (event.event == SDL_WINDOWEVENT_SIZE_CHANGED && system->IsIconic(window))
-                break;   // a minimised window keeps its state until it is restored
-            system->OnNativeState(window, NativeRect(native), false,
-                                  (flags & SDL_WINDOW_MAXIMIZED) != 0 ||
-                                      maximizedByHand.count(window) != 0);
+            if (const auto state = states.Resized(window, NativeMaximized(native)))
+                Report(window, NativeRect(native), *state);
             break;
-        case SDL_WINDOWEVENT_MINIMIZED: {
-            RECT rect;
-            system->GetWindowRect(window, rect);
-            system->OnNativeState(window, rect, true, system->IsZoomed(window));
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            Report(window, NativeRect(native), states.Maximized(window, NativeMaximized(native)));
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            Report(window, NativeRect(native), states.Minimized(window));
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: {
+            const bool activates = activation.FocusGained();
+            sink->OnNativeFocus(window);
+            if (activates)
+                sink->OnNativeAppActivation(true);
             break;
         }
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-            deactivateAt.reset();
-            system->OnNativeFocus(window);
-            if (!appActive) {
-                appActive = true;
-                system->OnNativeAppActivation(true);
-            }
-            break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            deactivateAt = Now() + kDeactivationGraceMs;
+            activation.FocusLost();
             break;
         case SDL_WINDOWEVENT_CLOSE:
-            system->OnNativeClose(window);
+            sink->OnNativeClose(window);
             break;
         default:
             break;
         }
     }
 
+    NativeEventSink* sink = nullptr;   // the window system that took the backend
     std::map<HWND, WindowPtr> windows;
     std::map<Uint32, HWND> ids;
-    std::set<HWND> maximizedByHand;   // sized to the usable area where nothing maximised them
+    NativeWindowStates states;
+    AppActivation activation{[this] { return Now(); }};
     CursorPtr arrowCursor;
     CursorPtr waitCursor;
-    bool appActive = false;
-    std::optional<uint32_t> deactivateAt;
     bool audioTried = false;
     bool audioStarted = false;
     SDL_AudioDeviceID audioDevice = 0;
