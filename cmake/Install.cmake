@@ -52,10 +52,11 @@ foreach(size 48 64 128 256)
   list(APPEND icon_files ${icons}/${size}x${size}/apps/tessiva.png)
 endforeach()
 list(APPEND icon_files ${icons}/scalable/apps/tessiva.svg)
+tessiva_generator_fingerprint(resources_fingerprint make_resources)
 add_custom_command(
   OUTPUT ${icon_files}
   COMMAND make_resources --desktop-icons ${icons}
-  DEPENDS make_resources
+  DEPENDS ${resources_fingerprint}
   COMMENT "Drawing the desktop icons")
 add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 install(DIRECTORY ${icons}/ DESTINATION share/icons/hicolor)

@@ -75,3 +75,21 @@ function(tessiva_add_areas)
     endif()
   endforeach()
 endfunction()
+
+# tessiva_generator_fingerprint(OUT generator): sets OUT to a copy of the generator's executable
+# that is rewritten only when the executable's bytes change; a step that runs the generator
+# depends on this copy instead of the executable. A change in any library the generator links
+# relinks it into a new file with the same bytes (compiling, archiving and linking are
+# deterministic here), and depending on that file would rerun the generator and rebuild all
+# that uses its output. While the executable is newer than the copy this comparison runs on
+# every build; it costs a few milliseconds.
+function(tessiva_generator_fingerprint out generator)
+  set(copy ${CMAKE_CURRENT_BINARY_DIR}/${generator}.fingerprint)
+  add_custom_command(
+    OUTPUT ${copy}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${generator}> ${copy}
+    DEPENDS ${generator}
+    COMMENT ""
+    VERBATIM)
+  set(${out} ${copy} PARENT_SCOPE)
+endfunction()
