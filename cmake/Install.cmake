@@ -20,11 +20,8 @@ set(install_build ${CMAKE_BINARY_DIR}/install)
 
 # The program folder: every program and tool of build/dist/, its library and its art. The
 # install test compares the installed folder with build/dist/, so a program left out shows.
-foreach(program Tessiva Packsweep tessiva-pack tessiva-cut tessiva-snapshot)
-  if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${TESSIVA_PROGRAM_FOLDER})
-  endif()
-endforeach()
+install(TARGETS Tessiva Packsweep tessiva-pack tessiva-cut tessiva-snapshot
+  RUNTIME DESTINATION ${TESSIVA_PROGRAM_FOLDER})
 install(DIRECTORY ${TESSIVA_DIST_DIR}/Themes ${TESSIVA_DIST_DIR}/UI ${TESSIVA_DIST_DIR}/Puzzles
   DESTINATION ${TESSIVA_PROGRAM_FOLDER})
 install(DIRECTORY ${TESSIVA_DIST_DIR}/ DESTINATION ${TESSIVA_PROGRAM_FOLDER}

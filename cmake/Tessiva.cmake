@@ -64,15 +64,19 @@ function(tessiva_program name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSIVA_DIST_DIR})
 endfunction()
 
-# tessiva_add_areas(): adds every sub-folder of the current folder that has a CMakeLists.txt,
-# in name order, so a new area needs no registration.
+# tessiva_add_areas(AREA...): adds the named sub-folders of the current folder, in the order
+# given. A renamed area stops the configuration, and so does a sub-folder with a CMakeLists.txt
+# that is not named, so no area is left out unnoticed.
 function(tessiva_add_areas)
-  file(GLOB areas LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
-  list(SORT areas)
-  foreach(area ${areas})
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/CMakeLists.txt)
-      add_subdirectory(${area})
-    endif()
+  file(GLOB unnamed RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  list(TRANSFORM unnamed REPLACE "/CMakeLists.txt$" "")
+  list(REMOVE_ITEM unnamed ${ARGN})
+  if(unnamed)
+    message(FATAL_ERROR "${CMAKE_CURRENT_LIST_FILE} does not name the area(s) ${unnamed}: "
+                        "every sub-folder with a CMakeLists.txt is named there")
+  endif()
+  foreach(area ${ARGN})
+    add_subdirectory(${area})
   endforeach()
 endfunction()
 
