@@ -8,13 +8,17 @@ DIST_DIR := $(BUILD_DIR)/dist
 SANITIZE_DIR := build-sanitize
 FUZZ_SECONDS ?= 60
 
+# $(call fresh_build_type,DIR,TYPE): the option that sets TYPE when DIR has not been configured yet.
+fresh_build_type = $(if $(wildcard $(1)/CMakeCache.txt),,-DCMAKE_BUILD_TYPE=$(2))
+
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
+# A fresh tree is configured for Release; an existing one keeps the build type it was given.
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_DIR) $(call fresh_build_type,$(BUILD_DIR),Release)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j2
@@ -42,7 +46,8 @@ clean:
 .PHONY: configure-sanitize test-sanitize fuzz
 configure-sanitize:
 	@scripts/install-deps.sh sanitize
-	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSIVA_SANITIZE=ON
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) $(call fresh_build_type,$(SANITIZE_DIR),RelWithDebInfo) \
+		-DTESSIVA_SANITIZE=ON
 
 test-sanitize: configure-sanitize
 	cmake --build $(SANITIZE_DIR) -j2

@@ -20,11 +20,8 @@ set(install_build ${CMAKE_BINARY_DIR}/install)
 
 # The program folder: every program and tool of build/dist/, its library and its art. The
 # install test compares the installed folder with build/dist/, so a program left out shows.
-foreach(program Tessiva Packsweep tessiva-pack tessiva-cut tessiva-snapshot)
-  if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${TESSIVA_PROGRAM_FOLDER})
-  endif()
-endforeach()
+install(TARGETS Tessiva Packsweep tessiva-pack tessiva-cut tessiva-snapshot
+  RUNTIME DESTINATION ${TESSIVA_PROGRAM_FOLDER})
 install(DIRECTORY ${TESSIVA_DIST_DIR}/Themes ${TESSIVA_DIST_DIR}/UI ${TESSIVA_DIST_DIR}/Puzzles
   DESTINATION ${TESSIVA_PROGRAM_FOLDER})
 install(DIRECTORY ${TESSIVA_DIST_DIR}/ DESTINATION ${TESSIVA_PROGRAM_FOLDER}
@@ -52,10 +49,11 @@ foreach(size 48 64 128 256)
   list(APPEND icon_files ${icons}/${size}x${size}/apps/tessiva.png)
 endforeach()
 list(APPEND icon_files ${icons}/scalable/apps/tessiva.svg)
+tessiva_generator_fingerprint(resources_fingerprint make_resources)
 add_custom_command(
   OUTPUT ${icon_files}
   COMMAND make_resources --desktop-icons ${icons}
-  DEPENDS make_resources
+  DEPENDS ${resources_fingerprint}
   COMMENT "Drawing the desktop icons")
 add_custom_target(desktop_icons ALL DEPENDS ${icon_files})
 install(DIRECTORY ${icons}/ DESTINATION share/icons/hicolor)

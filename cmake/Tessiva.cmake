@@ -64,14 +64,36 @@ function(tessiva_program name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSIVA_DIST_DIR})
 endfunction()
 
-# tessiva_add_areas(): adds every sub-folder of the current folder that has a CMakeLists.txt,
-# in name order, so a new area needs no registration.
+# tessiva_add_areas(AREA...): adds the named sub-folders of the current folder, in the order
+# given. A renamed area stops the configuration, and so does a sub-folder with a CMakeLists.txt
+# that is not named, so no area is left out unnoticed.
 function(tessiva_add_areas)
-  file(GLOB areas LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
-  list(SORT areas)
-  foreach(area ${areas})
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/CMakeLists.txt)
-      add_subdirectory(${area})
-    endif()
+  file(GLOB unnamed RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  list(TRANSFORM unnamed REPLACE "/CMakeLists.txt$" "")
+  list(REMOVE_ITEM unnamed ${ARGN})
+  if(unnamed)
+    message(FATAL_ERROR "${CMAKE_CURRENT_LIST_FILE} does not name the area(s) ${unnamed}: "
+                        "every sub-folder with a CMakeLists.txt is named there")
+  endif()
+  foreach(area ${ARGN})
+    add_subdirectory(${area})
   endforeach()
+endfunction()
+
+# tessiva_generator_fingerprint(OUT generator): sets OUT to a copy of the generator's executable
+# that is rewritten only when the executable's bytes change; a step that runs the generator
+# depends on this copy instead of the executable. A change in any library the generator links
+# relinks it into a new file with the same bytes (compiling, archiving and linking are
+# deterministic here), and depending on that file would rerun the generator and rebuild all
+# that uses its output. While the executable is newer than the copy this comparison runs on
+# every build; it costs a few milliseconds.
+function(tessiva_generator_fingerprint out generator)
+  set(copy ${CMAKE_CURRENT_BINARY_DIR}/${generator}.fingerprint)
+  add_custom_command(
+    OUTPUT ${copy}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${generator}> ${copy}
+    DEPENDS ${generator}
+    COMMENT ""
+    VERBATIM)
+  set(${out} ${copy} PARENT_SCOPE)
 endfunction()
