@@ -62,6 +62,22 @@ configure_file(${desktop_source}/tessiva.metainfo.xml.in
   ${install_build}/${TESSIVA_METAINFO_ID}.metainfo.xml @ONLY)
 install(FILES ${install_build}/${TESSIVA_METAINFO_ID}.metainfo.xml DESTINATION share/metainfo)
 
+# The manual pages, written in roff in docs/man/ and compressed without a time stamp, as Debian
+# wants them.
+set(manual_pages)
+foreach(page tessiva.6 packsweep.6 tessiva-pack.1 tessiva-cut.1)
+  string(REGEX MATCH "[0-9]$" section ${page})
+  configure_file(${CMAKE_SOURCE_DIR}/docs/man/${page}.in ${install_build}/man/${page} @ONLY)
+  add_custom_command(
+    OUTPUT ${install_build}/man/${page}.gz
+    COMMAND gzip -n -9 -k -f ${install_build}/man/${page}
+    DEPENDS ${install_build}/man/${page}
+    VERBATIM)
+  list(APPEND manual_pages ${install_build}/man/${page}.gz)
+  install(FILES ${install_build}/man/${page}.gz DESTINATION share/man/man${section})
+endforeach()
+add_custom_target(manual_pages ALL DEPENDS ${manual_pages})
+
 # The package's documents: Debian wants the copyright and a changelog compressed without a
 # time stamp.
 configure_file(${CMAKE_SOURCE_DIR}/resources/debian/changelog.in ${install_build}/changelog @ONLY)
@@ -74,6 +90,25 @@ add_custom_command(
 add_custom_target(install_changelog ALL DEPENDS ${install_build}/changelog.gz)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/debian/copyright ${install_build}/changelog.gz
   DESTINATION share/doc/tessiva)
+
+# A live install (no DESTDIR) refreshes the desktop's icon cache and menu database, so the game
+# shows with its icon at once; a staged install or the package leaves that to its installer.
+install(CODE [[
+  if("$ENV{DESTDIR}" STREQUAL "" AND NOT TESSIVA_PACKAGING)
+    find_program(icon_cache_tool gtk-update-icon-cache)
+    find_program(desktop_database_tool update-desktop-database)
+    set(icon_theme "${CMAKE_INSTALL_PREFIX}/share/icons/hicolor")
+    set(applications "${CMAKE_INSTALL_PREFIX}/share/applications")
+    if(icon_cache_tool)
+      message(STATUS "Refreshing the icon cache: ${icon_theme}")
+      execute_process(COMMAND ${icon_cache_tool} --quiet --force --ignore-theme-index ${icon_theme})
+    endif()
+    if(desktop_database_tool)
+      message(STATUS "Refreshing the desktop database: ${applications}")
+      execute_process(COMMAND ${desktop_database_tool} --quiet ${applications})
+    endif()
+  endif()
+]])
 
 # make package: tessiva_<version>_amd64.deb, installing under /usr (the links in /usr/games,
 # see DebianGames.cmake). The run-time dependencies of the programs come from dpkg-shlibdeps;
@@ -99,4 +134,5 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/DebianGames.cmake)
+set(CPACK_CUSTOM_INSTALL_VARIABLES TESSIVA_PACKAGING=ON)
 include(CPack)

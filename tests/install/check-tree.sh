@@ -40,6 +40,17 @@ for size in 48 64 128 256; do
 done
 grep -q '<svg' "$icons/scalable/apps/tessiva.svg" || fail "no scalable icon"
 
+# A staged tree carries no cache of the desktop's: the installer on the target makes those.
+[[ ! -e $icons/icon-theme.cache && ! -e $applications/mimeinfo.cache ]] \
+    || fail "a desktop cache was written into the staged tree"
+
+for page in man6/tessiva.6 man6/packsweep.6 man1/tessiva-pack.1 man1/tessiva-cut.1; do
+    manual=$root/usr/share/man/$page.gz
+    [[ -f $manual ]] || fail "no manual page $page.gz"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
+    [[ -z $warnings ]] || fail "man warns on $page: $warnings"
+done
+
 metainfo=$(ls "$root"/usr/share/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
