@@ -248,7 +248,7 @@ void PageGame::Pause() {
     TheBoard().StopClock();
     if (pausePanel.Get())
         return;
-    pausePanel.Reset(new DialogPause());
+    pausePanel.Reset(std::make_unique<DialogPause>());
     struct Release {
         CPtr<DialogPause>& panel;
         ~Release() { panel.Reset(); }

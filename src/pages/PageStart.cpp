@@ -151,7 +151,7 @@ void PageStart::ChoosePuzzle(const Control* cell) {
     if (!picture)
         return;
     board->puzzleId = record.Data;
-    board->picture.Reset(picture.release());
+    board->picture.Reset(std::move(picture));
     board->edgesOnly = false;
     navigator.ShowPageGameStart();
 }

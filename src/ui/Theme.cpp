@@ -71,7 +71,7 @@ CPtr<Theme>& Theme::Current() {
 }
 
 void Theme::Install(const std::string& folder) {
-    Current().Reset(std::make_unique<Theme>(folder).release());
+    Current().Reset(std::make_unique<Theme>(folder));
 }
 
 Gdiplus::Bitmap* Theme::Image(int32_t styleId, ImageState state) {

@@ -288,8 +288,8 @@ TEST_F(GalleryTest, AnUnreadablePictureLeavesTheGalleryTheBoardAndThePagesAsThey
     std::ofstream(library->PuzzlePath(3, ".jpg"), std::ios::binary) << jpeg.substr(0, jpeg.size() / 2);
     std::ofstream(library->PuzzlePath(4, ".jpg"), std::ios::binary) << "not a picture";
 
-    Gdiplus::Bitmap* previous = TestPicture::NewBitmap(60, 40);
-    board->picture.Reset(previous);
+    board->picture.Reset(TestPicture::NewBitmap(60, 40));
+    const Gdiplus::Bitmap* previous = board->picture.Get();
     board->puzzleId = 99;
     board->edgesOnly = true;
     const std::vector<uint32_t> before = Screen();
