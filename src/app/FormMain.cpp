@@ -1,5 +1,6 @@
 #include "app/FormMain.h"
 
+#include "library/GameWindowClass.h"
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 
@@ -28,7 +29,7 @@ bool FormMain::CreateFrame() {
 
 WNDCLASS FormMain::GetWindowClass() const {
     WNDCLASS windowClass;
-    windowClass.className = kClassName;
+    windowClass.className = kGameWindowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.hbrBackground = COLOR_WINDOW + 1;
     windowClass.iconResource = "ICON_128";

@@ -1,5 +1,5 @@
 #pragma once
-// The game's main window: a top-level frame of class "Tessiva_MainForm" whose client window is
+// The game's main window: a top-level frame of the game's window class whose client window is
 // the view with the three pages; switches between the pages.
 
 #include "app/MainView.h"
@@ -7,7 +7,6 @@
 
 class FormMain : public WindowImpl {
 public:
-    static constexpr const char* kClassName = "Tessiva_MainForm";
     static constexpr const char* kTitle = "Tessiva Orlune";
 
     FormMain();

@@ -11,6 +11,7 @@
 #include "app/ProcessEntry.h"
 #include "foundation/ApplicationException.h"
 #include "geometry/TestPicture.h"
+#include "library/GameWindowClass.h"
 #include "pages/PlayTestSupport.h"
 #include "platform/Headless.h"
 #include "platform/MessageLoop.h"
@@ -23,7 +24,7 @@ namespace {
 
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(InitPlatform(FormMain::kClassName)); }
+    void SetUp() override { ASSERT_TRUE(InitPlatform(kGameWindowClass)); }
     void TearDown() override { ShutdownPlatform(); }
 
     // Starts the game as the process entry does, without entering the loop.
