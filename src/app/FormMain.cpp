@@ -14,7 +14,7 @@ constexpr const char* kInitialText = "Tessiva";
 
 }  // namespace
 
-FormMain::FormMain() : view(navigator) {}
+FormMain::FormMain(Board& board) : view(board, *this) {}
 
 FormMain::~FormMain() {
     if (Instance == this)
@@ -37,31 +37,25 @@ WNDCLASS FormMain::GetWindowClass() const {
 }
 
 void FormMain::ShowPageStart() {
-    if (!Instance)
-        return;
     WaitCursor wait;
-    Instance->ShowOnly(Instance->view.pageStart);
+    ShowOnly(view.pageStart);
 }
 
 void FormMain::ShowPageGameStart() {
-    if (!Instance)
-        return;
     WaitCursor wait;
-    Instance->view.pageGameStart.Prepare();
-    Instance->ShowOnly(Instance->view.pageGameStart);
+    view.pageGameStart.Prepare();
+    ShowOnly(view.pageGameStart);
 }
 
 void FormMain::ShowPageGame() {
-    if (!Instance)
-        return;
     WaitCursor wait;
-    Instance->view.pageGame.StartGame();
-    Instance->ShowOnly(Instance->view.pageGame);
+    view.pageGame.StartGame();
+    ShowOnly(view.pageGame);
 }
 
 void FormMain::RequestClose() {
-    if (Instance && Instance->Handle())
-        PostMessage(Instance->Handle(), WM_CLOSE, 0, 0);
+    if (Handle())
+        PostMessage(Handle(), WM_CLOSE, 0, 0);
 }
 
 void FormMain::ShowOnly(ControlHostWindow& page) {
