@@ -6,14 +6,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "Canvas.h"
 #include "JpegFile.h"
 #include "Scenes.h"
-#include "geometry/ClassicCut.h"
 #include "gfx/Rectangles.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
@@ -21,15 +19,15 @@
 #include "library/LibraryWriter.h"
 #include "library/Pack.h"
 #include "library/Puzzle.h"
+#include "pages/GameSession.h"
 #include "pages/PageGameStart.h"
 #include "pages/PageStart.h"
 #include "platform/Platform.h"
 #include "platform/WindowApi.h"
 #include "play/Board.h"
 #include "play/PlayPicture.h"
+#include "support/TempFolder.h"
 #include "ui/ListViewItemControl.h"
-#include "ui/Theme.h"
-#include "ui/UiImages.h"
 
 namespace {
 
@@ -46,14 +44,10 @@ constexpr int kDistinctPhotos = 4;
 class PhotoLibrary {
 public:
     PhotoLibrary() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "gallery-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        folder = pattern + "/";
-        std::filesystem::create_directories(folder + "Puzzles");
+        std::filesystem::create_directories(folder.path + "Puzzles");
         using LibraryWriter::Existing;
-        LibraryWriter::WritePropertyFile(folder + "1.ctg", {{"Name", "A few"}}, Existing::Replace);
-        LibraryWriter::WritePropertyFile(folder + "2.ctg", {{"Name", "Photos"}}, Existing::Replace);
+        LibraryWriter::WritePropertyFile(folder.path + "1.ctg", {{"Name", "A few"}}, Existing::Replace);
+        LibraryWriter::WritePropertyFile(folder.path + "2.ctg", {{"Name", "Photos"}}, Existing::Replace);
         std::string listed = "1";
         WritePuzzle(1, "1");
         Canvas small(400, 300);
@@ -72,30 +66,27 @@ public:
                 std::filesystem::copy_file(PicturePath(2 + i % kDistinctPhotos), PicturePath(id));
             }
         }
-        LibraryWriter::WritePropertyFile(folder + "1.pck", {{"Name", "Bench"}, {"Puzzles", listed}},
+        LibraryWriter::WritePropertyFile(folder.path + "1.pck", {{"Name", "Bench"}, {"Puzzles", listed}},
                                          Existing::Replace);
     }
-    ~PhotoLibrary() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
 
-    // As start-up reads it; again for each benchmark, since each makes its pages anew.
+    // As start-up reads a library, in place of the program folder's; again for each benchmark,
+    // since each makes its pages anew.
     void Load() const {
         Puzzle::ClearPuzzleList();
-        Category::ScanCategories(folder);
-        Pack::ScanPacks(folder);
-        Puzzle::ReadAllPuzzles(folder + "Puzzles/");
+        Category::ScanCategories(folder.path);
+        Pack::ScanPacks(folder.path);
+        Puzzle::ReadAllPuzzles(folder.path + "Puzzles/");
     }
-    std::string PicturePath(int id) const { return folder + "Puzzles/" + Puzzle::BaseName(id) + ".jpg"; }
+    std::string PicturePath(int id) const { return folder.path + "Puzzles/" + Puzzle::BaseName(id) + ".jpg"; }
 
 private:
     void WritePuzzle(int id, const std::string& category) const {
-        LibraryWriter::WritePropertyFile(folder + "Puzzles/" + Puzzle::BaseName(id) + ".dat",
+        LibraryWriter::WritePropertyFile(folder.path + "Puzzles/" + Puzzle::BaseName(id) + ".dat",
                                          {{"Category", category}}, LibraryWriter::Existing::Replace);
     }
 
-    std::string folder;
+    TempFolder folder;
 };
 
 const PhotoLibrary& Photos() {
@@ -103,26 +94,17 @@ const PhotoLibrary& Photos() {
     return library;
 }
 
-// The headless window system with the program folder's theme and UI images, the library
-// loaded, and the board with its cut, as start-up leaves them.
+// The headless window system and the game's session on the program folder (theme, UI images,
+// the board with its cut) with the photo library read, as start-up leaves them.
 class Session {
 public:
-    Session() {
-        Theme::Install(std::string(TESSIVA_DIST_DIR) + "/Themes/Default/");
-        UiImages::Current().Reset(new UiImages(std::string(TESSIVA_DIST_DIR) + "/UI/"));
-        Photos().Load();
-        Board& board = Board::CreateCurrent();
-        board.cut.Reset(new ClassicCut(&board));
-    }
-    ~Session() {
-        Board::DestroyCurrent();
-        UiImages::Current().Reset();
-        Theme::Current().Reset();
-    }
+    Session() { Photos().Load(); }
     bool Started() const { return platform.Started(); }
+    Board& GetBoard() const { return game.GetBoard(); }
 
 private:
     PlatformSession platform{"bench_gallery"};
+    GameSession game{std::string(TESSIVA_DIST_DIR) + "/"};
 };
 
 void Open(ControlHostWindow& page) {
@@ -150,8 +132,8 @@ void BM_ThumbnailClickToSetUpPageDrawn(benchmark::State& state) {
     Session session;
     {
         SetUpNavigator navigator;
-        PageStart gallery(navigator);
-        PageGameStart setUp(navigator);
+        PageStart gallery(session.GetBoard(), navigator);
+        PageGameStart setUp(session.GetBoard(), navigator);
         navigator.gallery = &gallery;
         navigator.setUp = &setUp;
         Open(setUp);
@@ -169,7 +151,7 @@ void BM_ThumbnailClickToSetUpPageDrawn(benchmark::State& state) {
         }
         const Gdiplus::Size size =
             PlayPictureSize(kClientWidth, kClientHeight, kPhotoWidth, kPhotoHeight);
-        if (Board::Current()->picture->GetWidth() != static_cast<UINT>(size.Width))
+        if (session.GetBoard().picture->GetWidth() != static_cast<UINT>(size.Width))
             state.SkipWithError("the play picture does not have the expected size");
         setUp.DestroyWindow();
         gallery.DestroyWindow();
@@ -206,7 +188,7 @@ void BM_CategorySwitchToFirstPageDrawn(benchmark::State& state) {
     Session session;
     {
         NowhereNavigator navigator;
-        PageStart gallery(navigator);
+        PageStart gallery(session.GetBoard(), navigator);
         Open(gallery);
         MultiStateButton& few = *gallery.CategoryButtons.at(0);
         MultiStateButton& photos = *gallery.CategoryButtons.at(1);
@@ -227,15 +209,15 @@ void BM_SliderStepAt25Redraw(benchmark::State& state) {
     Session session;
     {
         NowhereNavigator navigator;
-        PageGameStart setUp(navigator);
+        PageGameStart setUp(session.GetBoard(), navigator);
         // A square play picture: 25 x 25 preview cells.
         const Gdiplus::Size size = PlayPictureSize(kClientWidth, kClientHeight, 3000, 3000);
         Canvas canvas(size.Width, size.Height);
         Scenes::PaintLandscape(canvas, 1, 5);
-        const std::string path = (std::filesystem::temp_directory_path() / "bench-square.jpg").string();
+        const TempFolder scratch;
+        const std::string path = scratch.path + "square.jpg";
         JpegFile::Write(canvas, path, 90);
-        Board::Current()->picture.Reset(MakePlayPicture(path, kClientWidth, kClientHeight).release());
-        std::filesystem::remove(path);
+        session.GetBoard().picture.Reset(MakePlayPicture(path, kClientWidth, kClientHeight));
         Open(setUp);
         Slider& slider = setUp.DifficultySlider;
         for (auto _ : state) {

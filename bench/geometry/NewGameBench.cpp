@@ -13,7 +13,7 @@ namespace {
 class Picture : public PictureOwner {
 public:
     Picture(int width, int height) {
-        picture.Reset(new Gdiplus::Bitmap(width, height));
+        picture.Reset(std::make_unique<Gdiplus::Bitmap>(width, height));
         uint8_t* data = picture->PixelData();
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)

@@ -9,15 +9,13 @@
 #include <vector>
 #include <string>
 
-#include "geometry/ClassicCut.h"
+#include "pages/GameSession.h"
 #include "pages/PageGame.h"
 #include "platform/Headless.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "play/Board.h"
 #include "play/PlayPicture.h"
-#include "ui/Theme.h"
-#include "ui/UiImages.h"
 
 namespace {
 
@@ -32,8 +30,8 @@ struct StayingNavigator : PageNavigator {
 };
 
 // A picture with detail everywhere, so that no piece image is trivially uniform.
-Gdiplus::Bitmap* NewPicture(int width, int height) {
-    auto* picture = new Gdiplus::Bitmap(width, height);
+std::unique_ptr<Gdiplus::Bitmap> NewPicture(int width, int height) {
+    auto picture = std::make_unique<Gdiplus::Bitmap>(width, height);
     uint8_t* data = picture->PixelData();
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -44,18 +42,16 @@ Gdiplus::Bitmap* NewPicture(int width, int height) {
     return picture;
 }
 
-// The platform, the theme, the board with a 25 x 25 cut and the page, shown and painted once.
+// The game's session on the program folder, its board with a 25 x 25 cut, and the page, shown
+// and painted once.
 class PlayPage {
 public:
     PlayPage() {
-        Theme::Install(std::string(TESSIVA_DIST_DIR) + "/Themes/Default/");
-        UiImages::Current().Reset(new UiImages(std::string(TESSIVA_DIST_DIR) + "/UI/"));
-        Board& board = Board::CreateCurrent();
-        board.cut.Reset(new ClassicCut(&board));
+        Board& board = game.GetBoard();
         board.cut->longSideCount = 25;
         const Gdiplus::Size size = PlayPictureSize(kWidth, kHeight, 1000, 1000);
         board.picture.Reset(NewPicture(size.Width, size.Height));
-        page = std::make_unique<PageGame>(navigator);
+        page = std::make_unique<PageGame>(board, navigator);
         page->Create(nullptr, RECT{0, 0, kWidth, kHeight}, "play", WS_POPUP);
         ShowWindow(*page, SW_SHOW);
         page->StartGame();
@@ -63,14 +59,8 @@ public:
         for (const auto& group : board.groups)
             scattered.push_back({group->offsetX, group->offsetY});
     }
-    ~PlayPage() {
-        page.reset();
-        Board::DestroyCurrent();
-        UiImages::Current().Reset();
-        Theme::Current().Reset();
-    }
 
-    Board& board() { return *Board::Current(); }
+    Board& board() { return game.GetBoard(); }
 
     void Press(int x, int y) { Send(WM_LBUTTONDOWN, x, y); }
     void Release(int x, int y) { Send(WM_LBUTTONUP, x, y); }
@@ -115,6 +105,7 @@ public:
 private:
     void Send(UINT message, int x, int y) { SendMessage(*page, message, 0, MAKELPARAM(x, y)); }
 
+    GameSession game{std::string(TESSIVA_DIST_DIR) + "/"};
     StayingNavigator navigator;
     std::unique_ptr<PageGame> page;
     std::vector<POINT> scattered;   // each piece's offset after the first scatter, in piece order

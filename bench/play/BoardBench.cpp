@@ -19,14 +19,14 @@ const Rect kPreview(1920 - 200 - 1, 1064 - 200 - 1, 200, 200);
 
 std::unique_ptr<Board> NewBoard625() {
     auto board = std::make_unique<Board>();
-    board->picture.Reset(new Gdiplus::Bitmap(765, 765));
+    board->picture.Reset(std::make_unique<Gdiplus::Bitmap>(765, 765));
     uint8_t* data = board->picture->PixelData();
     for (int y = 0; y < 765; ++y)
         for (int x = 0; x < 765; ++x)
             reinterpret_cast<uint32_t*>(data + y * board->picture->Stride())[x] =
                 0xFF000000u | uint32_t(x & 0xFF) << 16 | uint32_t(y & 0xFF);
     board->picture->MarkDirty();
-    board->cut.Reset(new ClassicCut(board.get()));
+    board->cut.Reset(std::make_unique<ClassicCut>(board.get()));
     board->cut->longSideCount = 25;
     Random::Reset();
     board->NewGame();

@@ -2,17 +2,22 @@
 
 #include "app/FormMain.h"
 #include "foundation/ApplicationException.h"
-#include "geometry/ClassicCut.h"
 #include "foundation/Util.h"
-#include "library/Category.h"
 #include "library/MakerSite.h"
-#include "library/Pack.h"
-#include "library/Puzzle.h"
+#include "pages/GameSession.h"
 #include "play/Board.h"
 #include "ui/Theme.h"
 #include "ui/UiImages.h"
 
-App::App() = default;
+App::App() {
+    // Statics end in the reverse order of their making. The holders a session fills are made
+    // here, before the application object is complete, so they outlive it: a session still
+    // running at exit (start-up failed, or an exception left the loop) ends while they exist.
+    Board::Current();
+    Theme::Current();
+    UiImages::Current();
+}
+
 App::~App() = default;
 
 App& App::Instance() {
@@ -21,18 +26,12 @@ App& App::Instance() {
 }
 
 bool App::OnStartup() {
-    // The library is read once; unreadable files are skipped inside the scans.
-    Category::ScanCategories(PathProgram());
-    Pack::ScanPacks(PathProgram());
-    Puzzle::ReadAllPuzzles(PathPuzzles());
+    // A start-up after another (only tests start twice) first lets go of the previous game.
+    mainForm.reset();
+    session.reset();
+    session = std::make_unique<GameSession>(PathProgram());
 
-    Theme::Install(PathThemes() + "Default/");
-
-    // The one board; every page passes the chosen puzzle and the cut through it.
-    Board& board = Board::CreateCurrent();
-    board.cut.Reset(new ClassicCut(&board));
-
-    mainForm = std::make_unique<FormMain>();
+    mainForm = std::make_unique<FormMain>(session->GetBoard());
     FormMain::Instance = mainForm.get();
     if (!mainForm->CreateFrame())
         RaiseError("App::OnStartup (61)");
@@ -40,12 +39,7 @@ bool App::OnStartup() {
     return true;
 }
 
-void App::OnShutdown() {
-    Board::DestroyCurrent();  // its cut goes with it
-    Theme::Current().Reset();
-    UiImages::Current().Reset();
-    // The main window object stays: its window is already gone.
-}
+void App::OnShutdown() { session.reset(); }
 
 const std::string& App::PathProgram() {
     static const std::string path = Util::GetModulePath();

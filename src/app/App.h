@@ -6,16 +6,19 @@
 #include <string>
 
 class FormMain;
+class GameSession;
 
 class App {
 public:
     // The one application object, created on first use.
     static App& Instance();
 
-    // Reads the library and opens the main window maximised; true when the window is up.
-    // Failures are exceptions ("App::OnStartup (61)" when the main window cannot be made).
+    // Starts the game's session from the program folder (library, theme, UI images, board and
+    // cut) and opens the main window maximised; true when the window is up. Failures are
+    // exceptions ("App::OnStartup (61)" when the main window cannot be made).
     bool OnStartup();
-    // Releases what start-up made, after the message loop has ended normally.
+    // Ends the session, after the message loop has ended normally. The main window object
+    // stays: its window is already gone.
     void OnShutdown();
 
     // The program's folder ('/'-terminated), computed once; raises what Util::GetModulePath
@@ -32,5 +35,7 @@ private:
     App();
     ~App();
 
-    std::unique_ptr<FormMain> mainForm;   // lives until the process ends
+    std::unique_ptr<GameSession> session;
+    // Lives until the process ends; declared after the session, so that its pages go first.
+    std::unique_ptr<FormMain> mainForm;
 };

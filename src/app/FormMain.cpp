@@ -1,5 +1,6 @@
 #include "app/FormMain.h"
 
+#include "library/GameWindowClass.h"
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 
@@ -13,7 +14,7 @@ constexpr const char* kInitialText = "Tessiva";
 
 }  // namespace
 
-FormMain::FormMain() : view(navigator) {}
+FormMain::FormMain(Board& board) : view(board, *this) {}
 
 FormMain::~FormMain() {
     if (Instance == this)
@@ -28,7 +29,7 @@ bool FormMain::CreateFrame() {
 
 WNDCLASS FormMain::GetWindowClass() const {
     WNDCLASS windowClass;
-    windowClass.className = kClassName;
+    windowClass.className = kGameWindowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.hbrBackground = COLOR_WINDOW + 1;
     windowClass.iconResource = "ICON_128";
@@ -36,31 +37,25 @@ WNDCLASS FormMain::GetWindowClass() const {
 }
 
 void FormMain::ShowPageStart() {
-    if (!Instance)
-        return;
     WaitCursor wait;
-    Instance->ShowOnly(Instance->view.pageStart);
+    ShowOnly(view.pageStart);
 }
 
 void FormMain::ShowPageGameStart() {
-    if (!Instance)
-        return;
     WaitCursor wait;
-    Instance->view.pageGameStart.Prepare();
-    Instance->ShowOnly(Instance->view.pageGameStart);
+    view.pageGameStart.Prepare();
+    ShowOnly(view.pageGameStart);
 }
 
 void FormMain::ShowPageGame() {
-    if (!Instance)
-        return;
     WaitCursor wait;
-    Instance->view.pageGame.StartGame();
-    Instance->ShowOnly(Instance->view.pageGame);
+    view.pageGame.StartGame();
+    ShowOnly(view.pageGame);
 }
 
 void FormMain::RequestClose() {
-    if (Instance && Instance->Handle())
-        PostMessage(Instance->Handle(), WM_CLOSE, 0, 0);
+    if (Handle())
+        PostMessage(Handle(), WM_CLOSE, 0, 0);
 }
 
 void FormMain::ShowOnly(ControlHostWindow& page) {

@@ -1,16 +1,19 @@
 #pragma once
-// The game's main window: a top-level frame of class "Tessiva_MainForm" whose client window is
+// The game's main window: a top-level frame of the game's window class whose client window is
 // the view with the three pages; switches between the pages.
 
 #include "app/MainView.h"
+#include "pages/PageNavigator.h"
 #include "platform/WindowImpl.h"
 
-class FormMain : public WindowImpl {
+class Board;
+
+class FormMain : public WindowImpl, public PageNavigator {
 public:
-    static constexpr const char* kClassName = "Tessiva_MainForm";
     static constexpr const char* kTitle = "Tessiva Orlune";
 
-    FormMain();
+    // The pages play on the board.
+    explicit FormMain(Board& board);
     ~FormMain() override;
 
     // The one main window object; null before start-up made it.
@@ -22,27 +25,15 @@ public:
     // Navigation, called by the pages: each shows one page and hides the other two, under the
     // wait cursor. The new page is shown before the others are hidden, so the view never shows
     // between them. Exceptions of Prepare and StartGame go on to the caller.
-    static void ShowPageStart();
-    static void ShowPageGameStart();
-    static void ShowPageGame();
+    void ShowPageStart() override;
+    void ShowPageGameStart() override;
+    void ShowPageGame() override;
     // Asks the frame to close (queued); the game then ends.
-    static void RequestClose();
+    void RequestClose() override;
 
     // Failures are contained here: the frame stays whatever a message does.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
-    // The pages' way to the navigation above.
-    class Navigator : public PageNavigator {
-    public:
-        void ShowPageStart() override { FormMain::ShowPageStart(); }
-        void ShowPageGameStart() override { FormMain::ShowPageGameStart(); }
-        void ShowPageGame() override { FormMain::ShowPageGame(); }
-        void RequestClose() override { FormMain::RequestClose(); }
-    };
-    Navigator navigator;   // built before the view, whose pages keep a reference
-
-public:
     MainView view;
 
 protected:

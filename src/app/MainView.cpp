@@ -7,8 +7,8 @@ constexpr RECT kDefaultRect{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
 }  // namespace
 
-MainView::MainView(PageNavigator& navigator)
-    : pageStart(navigator), pageGameStart(navigator), pageGame(navigator) {}
+MainView::MainView(Board& board, PageNavigator& navigator)
+    : pageStart(board, navigator), pageGameStart(board, navigator), pageGame(board, navigator) {}
 
 LRESULT MainView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     try {

@@ -10,8 +10,9 @@
 
 class MainView : public WindowImpl {
 public:
-    // The pages switch through the navigator; the view builds them, their windows come later.
-    explicit MainView(PageNavigator& navigator);
+    // The pages play on the board and switch through the navigator; the view builds them,
+    // their windows come later.
+    MainView(Board& board, PageNavigator& navigator);
 
     // Failures are contained here: the view stays whatever a message does.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,6 +1,7 @@
 #pragma once
 // Checked owning pointer: deletes what it holds, raises when used empty.
 
+#include <memory>
 #include <typeinfo>
 
 #include "foundation/ApplicationException.h"
@@ -10,7 +11,6 @@ template <class T>
 class CPtr {
 public:
     CPtr() = default;
-    explicit CPtr(T* pointer) : held(pointer) {}
     ~CPtr() { delete held; }
     CPtr(const CPtr&) = delete;
     CPtr& operator=(const CPtr&) = delete;
@@ -22,6 +22,8 @@ public:
         delete held;
         held = pointer;
     }
+    // Takes the object over from its owner; the rule above holds.
+    void Reset(std::unique_ptr<T> pointer) { Reset(pointer.release()); }
 
     T* Get() const { return held; }
 

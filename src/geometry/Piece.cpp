@@ -1,5 +1,7 @@
 #include "geometry/Piece.h"
 
+#include <memory>
+
 #include "geometry/PieceOutline.h"
 #include "gfx/Graphics.h"
 #include "gfx/TextureBrush.h"
@@ -7,11 +9,11 @@
 Piece::Piece(PictureOwner* owner, const std::array<GridVertex, 4>& vertices,
              const std::array<EdgeShape*, 4>& edges)
     : owner(owner), vertices(vertices), edges(edges) {
-    outline.Reset(new Gdiplus::GraphicsPath(Gdiplus::FillModeAlternate));
+    outline.Reset(std::make_unique<Gdiplus::GraphicsPath>(Gdiplus::FillModeAlternate));
     BuildOutline(*outline, vertices, edges);
     outline->GetBounds(&bounds);
 
-    image.Reset(new Gdiplus::Bitmap(bounds.Width, bounds.Height, Gdiplus::PixelFormat32bppARGB));
+    image.Reset(std::make_unique<Gdiplus::Bitmap>(bounds.Width, bounds.Height, Gdiplus::PixelFormat32bppARGB));
     Gdiplus::Graphics graphics(image.Get());
     // No anti-aliasing: hard edges, so neighbouring pieces meet without a seam.
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighSpeed);

@@ -26,8 +26,8 @@ public:
     // The id in decimal, '0'-padded in front to 8 characters: 42 gives "00000042".
     static std::string BaseName(int32_t id);
 
-    // Empties PuzzleList and every category's puzzles, so a tool or test can load another
-    // library; the game never calls it.
+    // Empties PuzzleList and every category's puzzles, so that another library can be read (a
+    // new session, a tool, a test); in the game there is nothing to empty yet.
     static void ClearPuzzleList();
 
     int32_t id = 0;

@@ -14,12 +14,10 @@ class Pack;
 
 class CMainDlg {
 public:
-    // The game's main window class; while such a window exists nothing is deleted.
-    static constexpr const char* kGameWindowClass = "Tessiva_MainForm";
-
     // The dialog's reach beyond its folder listing; tests replace each of them.
     struct Services {
-        // Whether a window of the game's main class exists in this user's session.
+        // Whether a window of the game's main class exists in this user's session; while one
+        // does, nothing is deleted.
         std::function<bool()> gameIsRunning;
         // Removes one directory entry without following it; true when it is gone.
         std::function<bool(const std::string& path)> deleteFile = DeleteDirectoryEntry;

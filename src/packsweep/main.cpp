@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include "foundation/Util.h"
+#include "library/GameWindowClass.h"
 #include "packsweep/CMainDlg.h"
 #include "packsweep/GtkMainDlg.h"
 #include "platform/WindowClassRegistry.h"
@@ -19,8 +20,8 @@ int main() {
     // The registry sees the game under any display server; the X server also sees a game whose
     // mark lies where this program does not look (one of an older version, for instance).
     services.gameIsRunning = [] {
-        return TopLevelWindowOfClassExists(CMainDlg::kGameWindowClass) ||
-               X11TopLevelWindowOfClassExists(CMainDlg::kGameWindowClass);
+        return TopLevelWindowOfClassExists(kGameWindowClass) ||
+               X11TopLevelWindowOfClassExists(kGameWindowClass);
     };
     services.openUrl = [](const std::string& url) { Util::OpenUrl(url); };
     try {

@@ -1,7 +1,5 @@
 #include "pages/PageGame.h"
 
-#include <stdexcept>
-
 #include "gfx/Rectangles.h"
 #include "gfx/Graphics.h"
 #include "platform/Input.h"
@@ -32,7 +30,7 @@ constexpr Gdiplus::ARGB kPreviewOutline = 0xFFFFFFFF;
 
 }  // namespace
 
-PageGame::PageGame(PageNavigator& navigator)
+PageGame::PageGame(Board& board, PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
       LeftCap(StyleId::FlatLeftCap, this),
       Joint1(StyleId::JointInOut, this),
@@ -45,6 +43,7 @@ PageGame::PageGame(PageNavigator& navigator)
       GalleryButton(StyleId::PlayGalleryButton, this),
       PauseButton(StyleId::PauseButton, this),
       TimeLabel(StyleId::TimeLabel, this),
+      board(board),
       navigator(navigator) {
     ShuffleButton.Text = "Shuffle";
     FilterButton.CheckedText = "Show All";
@@ -62,7 +61,6 @@ PageGame::PageGame(PageNavigator& navigator)
 PageGame::~PageGame() = default;
 
 void PageGame::StartGame() {
-    Board& board = TheBoard();
     FilterButton.State =
         board.edgesOnly ? MultiStateButton::kChecked : MultiStateButton::kUnchecked;
     const Gdiplus::Rect boardRect = BoardRect();
@@ -82,7 +80,6 @@ Gdiplus::Rect PageGame::BoardRect() {
 Gdiplus::Rect PageGame::PreviewRect() {
     RECT client;
     GetClientRect(Handle(), client);
-    const Board& board = TheBoard();
     const int32_t edge = PreviewEdge();
     Gdiplus::Rect preview = FitRect(static_cast<int32_t>(board.picture->GetWidth()),
                                     static_cast<int32_t>(board.picture->GetHeight()), 0, 0, edge,
@@ -99,7 +96,7 @@ int32_t PageGame::PreviewEdge() const {
 bool PageGame::OnDeactivate() {
     ReleaseCapture();
     FinishDrop();
-    TheBoard().StopClock();
+    board.StopClock();
     return true;
 }
 
@@ -113,7 +110,6 @@ bool PageGame::OnMouseUp(int x, int y) {
 bool PageGame::OnMouseDown(int x, int y) {
     if (ControlHostWindow::OnMouseDown(x, y))
         return true;
-    Board& board = TheBoard();
     if (board.Pick(x, y)) {
         SetCapture(Handle());
         const Gdiplus::Rect box = board.dragged->BoardBox();
@@ -133,7 +129,6 @@ bool PageGame::OnMouseDown(int x, int y) {
 
 bool PageGame::OnMouseMove(int x, int y) {
     ControlHostWindow::OnMouseMove(x, y);
-    Board& board = TheBoard();
     if (!board.dragged)
         return false;
     const Gdiplus::Rect old = board.dragged->BoardBox();
@@ -159,7 +154,7 @@ void PageGame::PaintBackground(Gdiplus::Graphics& g, int x, int y, int w, int h)
                 Gdiplus::Rect(preview.X + preview.Width - kMagnifierEdge,
                               preview.Y + preview.Height - kMagnifierEdge, kMagnifierEdge,
                               kMagnifierEdge));
-    TheBoard().Draw(g);
+    board.Draw(g);
 }
 
 void PageGame::OnNotify(NotifyCode code, Control* sender, Control*) {
@@ -189,15 +184,8 @@ bool PageGame::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& re
     return false;
 }
 
-Board& PageGame::TheBoard() const {
-    Board* board = Board::Current();
-    if (!board)
-        throw std::logic_error("the play page needs the board");
-    return *board;
-}
-
 void PageGame::FinishDrop() {
-    const DropResult drop = TheBoard().Drop();
+    const DropResult drop = board.Drop();
     if (!drop.joined)
         return;   // nothing on the board changed
     RedrawRect(drop.area.X, drop.area.Y, drop.area.Width, drop.area.Height);
@@ -214,14 +202,14 @@ void PageGame::FinishDrop() {
 void PageGame::ShowClock() {
     if (!IsWindowVisible(Handle()))
         return;
-    TimeLabel.Text = TheBoard().ElapsedText();
+    TimeLabel.Text = board.ElapsedText();
     const Gdiplus::Rect& label = TimeLabel.Bounds;
     RedrawRect(label.X, label.Y, label.Width, label.Height);
 }
 
 // The clock goes on: shuffling is not a pause.
 void PageGame::Shuffle() {
-    Scatter(TheBoard(), BoardRect(), PreviewRect());
+    Scatter(board, BoardRect(), PreviewRect());
     RedrawAll();
 }
 
@@ -229,13 +217,13 @@ void PageGame::ToggleFilter() {
     FilterButton.State = FilterButton.State == MultiStateButton::kChecked
                              ? MultiStateButton::kUnchecked
                              : MultiStateButton::kChecked;
-    TheBoard().edgesOnly = FilterButton.State == MultiStateButton::kChecked;
+    board.edgesOnly = FilterButton.State == MultiStateButton::kChecked;
     RedrawAll();
 }
 
 // A solved puzzle leaves at once; an unsolved one only when the player says yes.
 void PageGame::BackToGallery() {
-    if (TheBoard().groups.size() > 1) {
+    if (board.groups.size() > 1) {
         DialogYesNo confirm;
         if (confirm.ShowModal(PanelOwner()) != DialogYesNo::kYes)
             return;
@@ -245,10 +233,10 @@ void PageGame::BackToGallery() {
 
 // The clock stays stopped after the panel closes, until the next pick-up.
 void PageGame::Pause() {
-    TheBoard().StopClock();
+    board.StopClock();
     if (pausePanel.Get())
         return;
-    pausePanel.Reset(new DialogPause());
+    pausePanel.Reset(std::make_unique<DialogPause>());
     struct Release {
         CPtr<DialogPause>& panel;
         ~Release() { panel.Reset(); }
@@ -266,7 +254,7 @@ Gdiplus::Bitmap* PageGame::PreviewImage(const Gdiplus::Rect& preview) {
         static_cast<int>(previewImage->GetHeight()) != preview.Height) {
         previewImage = std::make_unique<Gdiplus::Bitmap>(preview.Width, preview.Height);
         Gdiplus::Graphics scaled(previewImage.get());
-        scaled.DrawImage(TheBoard().picture.Get(),
+        scaled.DrawImage(board.picture.Get(),
                          Gdiplus::Rect(0, 0, preview.Width, preview.Height));
         scaled.Flush();
     }

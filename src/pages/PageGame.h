@@ -23,8 +23,9 @@ public:
     static constexpr UINT_PTR kClockTimer = 1;
     static constexpr UINT kClockPeriodMs = 1000;
 
-    // Lays the bar out from the theme's image widths, so the theme must be installed.
-    explicit PageGame(PageNavigator& navigator);
+    // Lays the bar out from the theme's image widths, so the theme must be installed. The
+    // games are played on the board.
+    PageGame(Board& board, PageNavigator& navigator);
     ~PageGame() override;
 
     // A fresh game on the board's picture and cut, before the page is shown: the filter
@@ -73,7 +74,6 @@ protected:
     bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    Board& TheBoard() const;
     // Ends a drag: a join is repainted and sounded, the last one announced.
     void FinishDrop();
     void ShowClock();
@@ -87,6 +87,7 @@ private:
     // every paint would cost more than all the pieces together.
     Gdiplus::Bitmap* PreviewImage(const Gdiplus::Rect& preview);
 
+    Board& board;
     PageNavigator& navigator;
     CPtr<DialogPause> pausePanel;   // at most one, while it is up
     std::unique_ptr<Gdiplus::Bitmap> previewImage;   // null until first drawn in a game

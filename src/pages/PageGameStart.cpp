@@ -1,7 +1,6 @@
 #include "pages/PageGameStart.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "gfx/Rectangles.h"
 #include "gfx/Graphics.h"
@@ -27,22 +26,16 @@ constexpr int kTextHeight = 30;
 constexpr int kPictureMargin = 10;
 constexpr int kPictureHeightLoss = 90;
 
-Board& TheBoard() {
-    Board* board = Board::Current();
-    if (!board)
-        throw std::logic_error("the set-up page needs the board");
-    return *board;
-}
-
 }  // namespace
 
-PageGameStart::PageGameStart(PageNavigator& navigator)
+PageGameStart::PageGameStart(Board& board, PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
       StartStrip(StyleId::StartButton, "Start", this),
       GalleryStrip(StyleId::SetUpGalleryButton, "Gallery", this),
       DifficultySlider(StyleId::DifficultySlider, this),
       DifficultyCaption(StyleId::DifficultyCaption, this),
       PieceCountLabel(StyleId::PieceCountLabel, this),
+      board(board),
       navigator(navigator) {
     // Both buttons are placed from Start's width, symmetric when the two images agree.
     const int startWidth = StartStrip.button.GetWidth();
@@ -77,7 +70,7 @@ PageGameStart::PageGameStart(PageNavigator& navigator)
 }
 
 void PageGameStart::Prepare() {
-    Cut& cut = *TheBoard().cut;
+    Cut& cut = *board.cut;
     cut.longSideCount = DifficultySlider.CurrentValue;
     PieceCountLabel.Text = cut.GetLabel();
 }
@@ -85,7 +78,7 @@ void PageGameStart::Prepare() {
 Gdiplus::Rect PageGameStart::PictureRect() {
     RECT client;
     GetClientRect(Handle(), client);
-    const Gdiplus::Bitmap& picture = *TheBoard().picture;
+    const Gdiplus::Bitmap& picture = *board.picture;
     return FitOrCenter(client.left + kPictureMargin, client.top + kPictureMargin,
                        client.right - client.left - 2 * kPictureMargin,
                        client.bottom - client.top - kPictureHeightLoss,
@@ -95,7 +88,6 @@ Gdiplus::Rect PageGameStart::PictureRect() {
 
 void PageGameStart::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {
     g.FillRectangle(&SharedSolidBrush(kPageBackground), Bounds);
-    Board& board = TheBoard();
     const Gdiplus::Rect box = PictureRect();
     g.DrawImage(board.picture.Get(), box);
     // Dereferenced, so that a missing cut fails as the checked holder's operator * does.
@@ -107,7 +99,7 @@ void PageGameStart::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {
 // picture's own scale, so over a reduced picture they reach beyond its box.
 void PageGameStart::RedrawStep() {
     const Gdiplus::Rect box = PictureRect();
-    const Gdiplus::Bitmap& picture = *TheBoard().picture;
+    const Gdiplus::Bitmap& picture = *board.picture;
     const Gdiplus::Rect lines(box.X, box.Y,
                               std::max(box.Width, static_cast<int32_t>(picture.GetWidth())),
                               std::max(box.Height, static_cast<int32_t>(picture.GetHeight())));

@@ -12,6 +12,8 @@
 #include "ui/Label.h"
 #include "ui/Slider.h"
 
+class Board;
+
 class PageGameStart : public ControlHostWindow {
 public:
     static constexpr ::StyleId kStyleId = StyleId::SetUpPage;
@@ -20,8 +22,8 @@ public:
     static constexpr int32_t kInitialPieces = 7;
 
     // Places the controls from the theme's and the UI folder's image sizes, so both must be
-    // available.
-    explicit PageGameStart(PageNavigator& navigator);
+    // available. The picture and the cut are the board's.
+    PageGameStart(Board& board, PageNavigator& navigator);
 
     // Before the page is shown, and at every slider step: the cut takes the slider's value and
     // the count text names the pieces it gives for the board's picture. Raises when the board
@@ -46,5 +48,6 @@ public:
 private:
     void RedrawStep();
 
+    Board& board;
     PageNavigator& navigator;
 };

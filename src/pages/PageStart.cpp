@@ -1,7 +1,7 @@
 #include "pages/PageStart.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include <utility>
 
 #include "foundation/Util.h"
 #include "gfx/Graphics.h"
@@ -32,12 +32,13 @@ constexpr int kCategoryGap = 10;
 
 }  // namespace
 
-PageStart::PageStart(PageNavigator& navigator)
+PageStart::PageStart(Board& board, PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
       Grid(this),
       ExitStrip(StyleId::ExitGameButton, "Exit Game", this),
       OtherStrip(StyleId::OtherProductsButton, "Other Products", this),
       MoreStrip(StyleId::MorePuzzlesButton, "More Puzzles", this),
+      board(board),
       navigator(navigator) {
     Grid.Left = kGridLeft;
     Grid.Top = kGridTop;
@@ -134,9 +135,6 @@ void PageStart::ChoosePuzzle(const Control* cell) {
     if (!item)
         return;
     const ListView::Item& record = *Grid.Items.at(static_cast<size_t>(item->ItemIndex));
-    Board* board = Board::Current();
-    if (!board)
-        throw std::logic_error("the gallery needs the board");
     RECT client;
     GetClientRect(Handle(), client);
     std::unique_ptr<Gdiplus::Bitmap> picture =
@@ -145,8 +143,8 @@ void PageStart::ChoosePuzzle(const Control* cell) {
     // no play picture: the player stays in the gallery, which is as it was.
     if (!picture)
         return;
-    board->puzzleId = record.Data;
-    board->picture.Reset(picture.release());
-    board->edgesOnly = false;
+    board.puzzleId = record.Data;
+    board.picture.Reset(std::move(picture));
+    board.edgesOnly = false;
     navigator.ShowPageGameStart();
 }

@@ -13,6 +13,7 @@
 #include "ui/ListView.h"
 #include "ui/MultiStateButton.h"
 
+class Board;
 class Category;
 
 class PageStart : public ControlHostWindow {
@@ -20,8 +21,9 @@ public:
     static constexpr ::StyleId kStyleId = StyleId::GalleryPage;
 
     // Lays the page out from the theme's image sizes, so the theme must be installed; builds a
-    // button for every category of the library that holds puzzles and selects the first.
-    explicit PageStart(PageNavigator& navigator);
+    // button for every category of the library that holds puzzles and selects the first. A
+    // chosen puzzle goes onto the board.
+    PageStart(Board& board, PageNavigator& navigator);
     ~PageStart() override;
 
     // Checks the button, unchecks the others and fills the grid with its category's pictures,
@@ -46,5 +48,6 @@ private:
     // gallery, the board and the pages as they were.
     void ChoosePuzzle(const Control* cell);
 
+    Board& board;
     PageNavigator& navigator;
 };

@@ -9,10 +9,10 @@
 GraphicsBuffer::GraphicsBuffer(HDC dc, int width, int height) {
     RaiseErrorIfFalse(dc != nullptr && WindowFromDC(dc) != nullptr,
                       "GraphicsBuffer::GraphicsBuffer (14)");
-    bitmap.Reset(new Gdiplus::Bitmap(width, height, Gdiplus::PixelFormat32bppPARGB));
+    bitmap.Reset(std::make_unique<Gdiplus::Bitmap>(width, height, Gdiplus::PixelFormat32bppPARGB));
     RaiseErrorIfFalse(bitmap->GetLastStatus() == Gdiplus::Ok && width > 0 && height > 0,
                       "GraphicsBuffer::GraphicsBuffer (16)");
-    graphics.Reset(new Gdiplus::Graphics(bitmap.Get()));
+    graphics.Reset(std::make_unique<Gdiplus::Graphics>(bitmap.Get()));
     if (graphics->GetLastStatus() != Gdiplus::Ok)
         graphics.Reset();
     // An empty holder raises its own location text here.
@@ -45,7 +45,7 @@ GraphicsBuffer& GraphicsBuffer::Obtain(HDC dc, int width, int height) {
     if (!current || current->Width() < width || current->Height() < height)
         // The new buffer is complete before the old one goes, so a failed creation keeps the
         // old buffer.
-        shared.Reset(std::make_unique<GraphicsBuffer>(dc, width, height).release());
+        shared.Reset(std::make_unique<GraphicsBuffer>(dc, width, height));
     return *shared;
 }
 

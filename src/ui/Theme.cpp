@@ -35,7 +35,7 @@ CPtr<Theme>& Theme::Current() {
 }
 
 void Theme::Install(const std::string& folder) {
-    Current().Reset(std::make_unique<Theme>(folder).release());
+    Current().Reset(std::make_unique<Theme>(folder));
 }
 
 Gdiplus::Bitmap* Theme::Image(StyleId style, ImageState state) {

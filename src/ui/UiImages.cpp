@@ -17,7 +17,7 @@ Gdiplus::Bitmap* UiImages::Load(std::unique_ptr<Gdiplus::Bitmap>& slot, const ch
 UiImages& UiImages::Instance() {
     CPtr<UiImages>& holder = Current();
     if (!holder.Get())
-        holder.Reset(std::make_unique<UiImages>(Util::GetModulePath() + "UI/").release());
+        holder.Reset(std::make_unique<UiImages>(Util::GetModulePath() + "UI/"));
     return *holder;
 }
 

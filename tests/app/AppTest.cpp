@@ -11,6 +11,7 @@
 #include "app/ProcessEntry.h"
 #include "foundation/ApplicationException.h"
 #include "geometry/TestPicture.h"
+#include "library/GameWindowClass.h"
 #include "pages/PlayTestSupport.h"
 #include "platform/Headless.h"
 #include "platform/MessageLoop.h"
@@ -23,7 +24,7 @@ namespace {
 
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(InitPlatform(FormMain::kClassName)); }
+    void SetUp() override { ASSERT_TRUE(InitPlatform(kGameWindowClass)); }
     void TearDown() override { ShutdownPlatform(); }
 
     // Starts the game as the process entry does, without entering the loop.
@@ -55,9 +56,9 @@ protected:
     // A 2 x 2 game on the play page with every piece but the last joined; the last lies 10
     // pixels from its place, on top. Returns a screen point on it (the maximised frame's client
     // area starts at the screen's corner).
-    static POINT StartNearlySolvedGame() {
+    static POINT StartNearlySolvedGame(FormMain& form) {
         ChoosePictureAndCut(2);
-        FormMain::ShowPageGame();
+        form.ShowPageGame();
         Board& board = *Board::Current();
         PieceGroup& whole = *board.groups.front();
         for (size_t i = 1; i + 1 < board.pieces.size(); ++i)
@@ -132,17 +133,17 @@ TEST_F(AppTest, NavigationShowsOnePageUnderTheWaitCursorAndRestoresTheCursor) {
     FormMain& form = Start();
     ChoosePicture();
     struct Step {
-        void (*show)();
+        void (FormMain::*show)();
         std::vector<bool> visible;
     };
     const Step steps[] = {
-        {FormMain::ShowPageGameStart, {false, true, false}},
-        {FormMain::ShowPageGame, {false, false, true}},
-        {FormMain::ShowPageStart, {true, false, false}},
-        {FormMain::ShowPageGame, {false, false, true}},
+        {&FormMain::ShowPageGameStart, {false, true, false}},
+        {&FormMain::ShowPageGame, {false, false, true}},
+        {&FormMain::ShowPageStart, {true, false, false}},
+        {&FormMain::ShowPageGame, {false, false, true}},
     };
     for (const Step& step : steps) {
-        step.show();
+        (form.*step.show)();
         EXPECT_EQ(Visible(form), step.visible);
         EXPECT_EQ(Headless::CurrentCursor(), SystemCursor::Arrow);
     }
@@ -154,8 +155,8 @@ TEST_F(AppTest, AFailingPreparationOrStartRestoresTheCursorAndKeepsThePageShown)
     FormMain& form = Start();
     ChoosePicture();
     Board::Current()->cut.Reset();   // both steps need the cut
-    for (void (*show)() : {FormMain::ShowPageGameStart, FormMain::ShowPageGame}) {
-        EXPECT_THROW(show(), ApplicationException);
+    for (void (FormMain::*show)() : {&FormMain::ShowPageGameStart, &FormMain::ShowPageGame}) {
+        EXPECT_THROW((form.*show)(), ApplicationException);
         EXPECT_EQ(Headless::CurrentCursor(), SystemCursor::Arrow);
         EXPECT_EQ(Visible(form), (std::vector<bool>{true, false, false}));
     }
@@ -166,8 +167,8 @@ TEST_F(AppTest, LosingTheActivationReachesOnlyTheVisiblePage) {
     ChoosePicture();
     Board& board = *Board::Current();
     // A piece held on the hidden play page is left alone while the gallery is shown.
-    FormMain::ShowPageGame();
-    FormMain::ShowPageStart();
+    form.ShowPageGame();
+    form.ShowPageStart();
     const Gdiplus::Rect box = board.groups.front()->BoardBox();
     for (int y = box.Y; y < box.GetBottom() && !board.dragged; ++y)
         for (int x = box.X; x < box.GetRight() && !board.dragged; ++x)
@@ -189,7 +190,7 @@ TEST_F(AppTest, LosingTheActivationReachesOnlyTheVisiblePage) {
 
 TEST_F(AppTest, TheLastJoinOffersTheGalleryOnceAndBackToGalleryShowsIt) {
     FormMain& form = Start();
-    const POINT at = StartNearlySolvedGame();
+    const POINT at = StartNearlySolvedGame(form);
     PlayTest::Stepper stepper;
     int panels = 0;
     Headless::InjectMouse(WM_LBUTTONDOWN, at);
@@ -208,7 +209,7 @@ TEST_F(AppTest, TheLastJoinOffersTheGalleryOnceAndBackToGalleryShowsIt) {
 
 TEST_F(AppTest, AFailureWhileTheCompletionPanelIsUpEndsOnlyThatMessage) {
     FormMain& form = Start();
-    const POINT at = StartNearlySolvedGame();
+    const POINT at = StartNearlySolvedGame(form);
     Headless::InjectMouse(WM_LBUTTONDOWN, at);
     Pump();
     ASSERT_NE(Board::Current()->dragged, nullptr);
@@ -228,7 +229,7 @@ TEST_F(AppTest, AFailureWhileTheCompletionPanelIsUpEndsOnlyThatMessage) {
     EXPECT_EQ(PlayTest::PanelUp(), nullptr);
     EXPECT_TRUE(IsWindowEnabled(form));
     // The game goes on and still ends with its normal exit code.
-    FormMain::RequestClose();
+    form.RequestClose();
     MessageLoop loop;
     EXPECT_EQ(loop.Run(), 1);
 }
@@ -236,18 +237,18 @@ TEST_F(AppTest, AFailureWhileTheCompletionPanelIsUpEndsOnlyThatMessage) {
 TEST_F(AppTest, ClosingTheFrameEndsTheLoopWithExitCode1) {
     struct Case {
         const char* how;
-        void (*close)();
+        void (*close)(FormMain& form);
     };
     const Case cases[] = {
-        {"RequestClose", [] { FormMain::RequestClose(); }},
-        {"close box", [] { Headless::InjectClose(*FormMain::Instance); }},
-        {"exit command", [] { SendMessage(*FormMain::Instance, WM_COMMAND, ID_APP_EXIT, 0); }},
+        {"RequestClose", [](FormMain& form) { form.RequestClose(); }},
+        {"close box", [](FormMain& form) { Headless::InjectClose(form); }},
+        {"exit command", [](FormMain& form) { SendMessage(form, WM_COMMAND, ID_APP_EXIT, 0); }},
     };
     for (const Case& c : cases) {
         FormMain& form = Start();
         const HWND frame = form;
         MessageLoop loop;
-        c.close();
+        c.close(form);
         EXPECT_EQ(loop.Run(), 1) << c.how;
         EXPECT_FALSE(IsWindow(frame)) << c.how;
     }
@@ -294,7 +295,7 @@ TEST_F(AppTest, AnExceptionInAPageHandlerKeepsTheWindowAndTheLoopGoing) {
     ASSERT_TRUE(page.Create(form.view, RECT{0, 0, 100, 100}, "", WS_CHILD | WS_VISIBLE));
     PostMessage(page, WM_USER, 0, 0);
     PostMessage(page, WM_USER, 0, 0);
-    FormMain::RequestClose();
+    form.RequestClose();
     MessageLoop loop;
     const HWND pageWindow = page;
     EXPECT_EQ(SendMessage(page, WM_USER, 0, 0), 0);

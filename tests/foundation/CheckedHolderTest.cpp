@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "foundation/CPtr.h"
 #include "foundation/Nullable.h"
 
@@ -35,16 +37,17 @@ TEST(CheckedHolders, EmptyHoldersRaiseWithTheirInstantiationInTheText) {
 TEST(CheckedHolders, ResetDeletesOnlyWhatItReplaces) {
     int deletions = 0;
     {
-        CPtr<Cut> cut(new Cut(&deletions));
+        CPtr<Cut> cut;
+        cut.Reset(std::make_unique<Cut>(&deletions));
         Cut* same = cut.Get();
         cut.Reset(same);
         EXPECT_EQ(deletions, 0);
-        cut.Reset(new Cut(&deletions));
+        cut.Reset(std::make_unique<Cut>(&deletions));
         EXPECT_EQ(deletions, 1);
         cut.Reset();
         EXPECT_EQ(deletions, 2);
         EXPECT_EQ(cut.Get(), nullptr);
-        cut.Reset(new Cut(&deletions));
+        cut.Reset(std::make_unique<Cut>(&deletions));
     }
     EXPECT_EQ(deletions, 3);
 }

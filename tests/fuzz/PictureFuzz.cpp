@@ -22,7 +22,7 @@ namespace {
 // The picture a cut is made from, as the board holds it.
 class PlayPicture : public PictureOwner {
 public:
-    explicit PlayPicture(Gdiplus::Bitmap* bitmap) { picture.Reset(bitmap); }
+    explicit PlayPicture(std::unique_ptr<Gdiplus::Bitmap> bitmap) { picture.Reset(std::move(bitmap)); }
 };
 
 // Room for the play picture; small, so that a 25 x 25 cut stays quick.
@@ -76,8 +76,8 @@ void DrawThumbnail(const std::string& path) {
     Gdiplus::Graphics(&cell).DrawImage(&thumbnail, fit);
 }
 
-void CutAndCheck(Gdiplus::Bitmap* picture, int32_t longSideCount) {
-    PlayPicture owner(picture);
+void CutAndCheck(std::unique_ptr<Gdiplus::Bitmap> picture, int32_t longSideCount) {
+    PlayPicture owner(std::move(picture));
     const int32_t width = int32_t(owner.picture->GetWidth()), height = int32_t(owner.picture->GetHeight());
     ClassicCut cut(&owner);
     cut.longSideCount = longSideCount;
@@ -117,8 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto play = std::make_unique<Gdiplus::Bitmap>(fit.Width, fit.Height);
     if (play->GetLastStatus() == Gdiplus::Ok)
         Gdiplus::Graphics(play.get()).DrawImage(picture.get(), Gdiplus::Rect(0, 0, fit.Width, fit.Height));
-    CutAndCheck(play.release(), longSideCount);
+    CutAndCheck(std::move(play), longSideCount);
     if (int64_t(width) * height <= kCutAsDecoded)
-        CutAndCheck(picture.release(), longSideCount);
+        CutAndCheck(std::move(picture), longSideCount);
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "geometry/PictureOwner.h"
 #include "gfx/Bitmap.h"
@@ -12,8 +13,8 @@ public:
     TestPicture(int width, int height) { picture.Reset(NewBitmap(width, height)); }
 
     // A new bitmap for a holder to own.
-    static Gdiplus::Bitmap* NewBitmap(int width, int height) {
-        auto* bitmap = new Gdiplus::Bitmap(width, height);
+    static std::unique_ptr<Gdiplus::Bitmap> NewBitmap(int width, int height) {
+        auto bitmap = std::make_unique<Gdiplus::Bitmap>(width, height);
         uint8_t* data = bitmap->PixelData();
         for (int y = 0; y < height; ++y) {
             auto* row = reinterpret_cast<uint32_t*>(data + y * bitmap->Stride());

@@ -45,7 +45,7 @@ protected:
     // client and screen coordinates agree.
     PageStart& Open(const std::vector<Content>& categories, int height = kHeight) {
         library.emplace(categories);
-        gallery.emplace(navigator);
+        gallery.emplace(*board, navigator);
         gallery->Create(nullptr, RECT{0, 0, kWidth, height}, "gallery", WS_POPUP);
         ShowWindow(*gallery, SW_SHOW);
         Pump();
@@ -288,8 +288,8 @@ TEST_F(GalleryTest, AnUnreadablePictureLeavesTheGalleryTheBoardAndThePagesAsThey
     std::ofstream(library->PuzzlePath(3, ".jpg"), std::ios::binary) << jpeg.substr(0, jpeg.size() / 2);
     std::ofstream(library->PuzzlePath(4, ".jpg"), std::ios::binary) << "not a picture";
 
-    Gdiplus::Bitmap* previous = TestPicture::NewBitmap(60, 40);
-    board->picture.Reset(previous);
+    board->picture.Reset(TestPicture::NewBitmap(60, 40));
+    const Gdiplus::Bitmap* previous = board->picture.Get();
     board->puzzleId = 99;
     board->edgesOnly = true;
     const std::vector<uint32_t> before = Screen();
@@ -353,9 +353,9 @@ struct SwitchingNavigator : PageNavigator {
 TEST_F(GalleryTest, TheCategoryAndItsPageSurviveAGameAndTheWayBack) {
     library.emplace(std::vector<Content>{{"Alpha", 3}, {"Beta", 40}});
     SwitchingNavigator road;
-    PageStart start(road);
-    PageGameStart setUp(road);
-    PageGame game(road);
+    PageStart start(*board, road);
+    PageGameStart setUp(*board, road);
+    PageGame game(*board, road);
     road.start = &start, road.setUp = &setUp, road.game = &game;
     for (ControlHostWindow* page : std::initializer_list<ControlHostWindow*>{&start, &setUp, &game})
         page->Create(nullptr, RECT{0, 0, kWidth, kHeight}, "page", WS_POPUP);

@@ -66,7 +66,7 @@ protected:
     }
 
     RecordingNavigator navigator;
-    PageGameStart page{navigator};
+    PageGameStart page{*board, navigator};
 };
 
 TEST_F(PageGameStartTest, NineControlsInTheirOrderAlongTheBottom) {

@@ -1,6 +1,6 @@
 #pragma once
-// The play page on the headless platform: the real theme, a board with a test picture, a page
-// window at the screen's corner, a navigator that records where the page leads, and a player
+// The play page on the headless platform: the program folder's session, a board with a test
+// picture, a page window at the screen's corner, a navigator that records where the page leads, and a player
 // who drives the page through injected mouse messages only.
 
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "geometry/ClassicCut.h"
 #include "geometry/TestPicture.h"
+#include "pages/GameSession.h"
 #include "pages/PageGame.h"
 #include "platform/Headless.h"
 #include "platform/Messages.h"
@@ -20,8 +20,6 @@
 #include "platform/WindowApi.h"
 #include "play/Board.h"
 #include "ui/Dialog.h"
-#include "ui/Theme.h"
-#include "ui/UiImages.h"
 
 namespace PlayTest {
 
@@ -87,25 +85,16 @@ inline void Pump() {
         DispatchMessage(msg);
 }
 
-// The headless platform with the program folder's theme and UI images; ready before a page
-// is built, since the page lays its bar out from the theme's image widths.
+// The headless platform and the game's session on the program folder (its theme, UI images
+// and board with a classic cut); ready before a page is built, since the page lays its bar out
+// from the theme's image widths.
 class PlayEnvironment : public ::testing::Test {
 protected:
-    PlayEnvironment() {
-        EXPECT_TRUE(session.Started());
-        Theme::Install(std::string(TESSIVA_DIST_DIR) + "/Themes/Default/");
-        UiImages::Current().Reset(new UiImages(std::string(TESSIVA_DIST_DIR) + "/UI/"));
-        board = &Board::CreateCurrent();
-        board->cut.Reset(new ClassicCut(board));
-    }
-    ~PlayEnvironment() override {
-        Board::DestroyCurrent();
-        UiImages::Current().Reset();
-        Theme::Current().Reset();
-    }
+    PlayEnvironment() { EXPECT_TRUE(session.Started()); }
 
     PlatformSession session{"PlayTest"};
-    Board* board = nullptr;
+    GameSession gameSession{std::string(TESSIVA_DIST_DIR) + "/"};
+    Board* board = &gameSession.GetBoard();
 };
 
 // The play page as a top-level window of 1280 x 800 at the screen's corner, so that client
@@ -237,7 +226,7 @@ protected:
     }
 
     RecordingNavigator navigator;
-    PageGame page{navigator};
+    PageGame page{*board, navigator};
     Stepper stepper;
 };
 

@@ -14,9 +14,9 @@ inline std::unique_ptr<Board> NewBoard(int width, int height, int count,
     auto board = std::make_unique<Board>();
     board->picture.Reset(TestPicture::NewBitmap(width, height));
     if (kind == CutKind::Square)
-        board->cut.Reset(new SquarCut(board.get()));
+        board->cut.Reset(std::make_unique<SquarCut>(board.get()));
     else
-        board->cut.Reset(new ClassicCut(board.get()));
+        board->cut.Reset(std::make_unique<ClassicCut>(board.get()));
     board->cut->longSideCount = count;
     board->NewGame();
     return board;

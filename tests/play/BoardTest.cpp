@@ -207,7 +207,7 @@ TEST(Board, MissingCutOrPictureFailsThroughTheHolders) {
     } catch (const ApplicationException& e) {
         EXPECT_EQ(e.LocationText(), "CPtr<class Cut>::operator -> (114)");
     }
-    board.cut.Reset(new ClassicCut(&board));
+    board.cut.Reset(std::make_unique<ClassicCut>(&board));
     try {
         board.NewGame();
         FAIL() << "no exception";

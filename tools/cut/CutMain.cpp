@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "geometry/ClassicCut.h"
@@ -142,10 +143,10 @@ int main(int argc, char** argv) {
         return Fail(2, problem);
 
     Board board;
-    board.picture.Reset(new Gdiplus::Bitmap(options.picturePath));
+    board.picture.Reset(std::make_unique<Gdiplus::Bitmap>(options.picturePath));
     if (board.picture->GetWidth() == 0 || board.picture->GetHeight() == 0)
         return Fail(2, "cannot read the picture " + options.picturePath);
-    board.cut.Reset(new ClassicCut(&board));
+    board.cut.Reset(std::make_unique<ClassicCut>(&board));
     auto& cut = static_cast<ClassicCut&>(*board.cut);
     cut.longSideCount = options.count;
 

@@ -1,12 +1,9 @@
 #include "PageScenes.h"
 
-#include <optional>
-
 #include "SampleLibrary.h"
 #include "library/Category.h"
 #include "pages/PageGameStart.h"
 #include "pages/PageStart.h"
-#include "play/Board.h"
 #include "platform/WindowApi.h"
 
 namespace {
@@ -16,42 +13,36 @@ constexpr int kHeight = 800;
 
 class GalleryScene : public Scene {
 public:
-    ~GalleryScene() override {
-        if (page)
-            page->DestroyWindow();
-    }
+    explicit GalleryScene(Board& board) : page(board, navigator) {}
+    ~GalleryScene() override { page.DestroyWindow(); }
 
     HWND Open() override {
-        LoadSampleLibrary();
-        page.emplace(navigator);
         MultiStateButton* largest = nullptr;
-        for (const auto& button : page->CategoryButtons)
+        for (const auto& button : page.CategoryButtons)
             if (!largest || static_cast<const Category*>(button->Tag)->puzzles.size() >
                                 static_cast<const Category*>(largest->Tag)->puzzles.size())
                 largest = button.get();
         if (largest)
-            page->SelectCategory(*largest);
-        page->Create(nullptr, RECT{0, 0, kWidth, kHeight}, "gallery", WS_POPUP);
-        if (page->Handle())
-            ShowWindow(*page, SW_SHOW);
-        return page->Handle();
+            page.SelectCategory(*largest);
+        page.Create(nullptr, RECT{0, 0, kWidth, kHeight}, "gallery", WS_POPUP);
+        if (page.Handle())
+            ShowWindow(page, SW_SHOW);
+        return page.Handle();
     }
 
 private:
     StayingNavigator navigator;
-    std::optional<PageStart> page;   // built once the library is read
+    PageStart page;
 };
 
 class SetupScene : public Scene {
 public:
-    ~SetupScene() override {
-        page.DestroyWindow();
-        Board::DestroyCurrent();
-    }
+    explicit SetupScene(Board& board) : board(board), page(board, navigator) {}
+    ~SetupScene() override { page.DestroyWindow(); }
 
     HWND Open() override {
         // The cut of the slider's first value; Prepare sets it from the slider anyway.
-        if (!PrepareSampleBoard(7, kWidth, kHeight))
+        if (!PrepareSampleBoard(board, 7, kWidth, kHeight))
             return nullptr;
         page.Create(nullptr, RECT{0, 0, kWidth, kHeight}, "set-up", WS_POPUP);
         if (!page.Handle())
@@ -62,11 +53,12 @@ public:
     }
 
 private:
+    Board& board;
     StayingNavigator navigator;
-    PageGameStart page{navigator};
+    PageGameStart page;
 };
 
 }  // namespace
 
-std::unique_ptr<Scene> MakeGalleryScene() { return std::make_unique<GalleryScene>(); }
-std::unique_ptr<Scene> MakeSetupScene() { return std::make_unique<SetupScene>(); }
+std::unique_ptr<Scene> MakeGalleryScene(Board& board) { return std::make_unique<GalleryScene>(board); }
+std::unique_ptr<Scene> MakeSetupScene(Board& board) { return std::make_unique<SetupScene>(board); }

@@ -7,5 +7,7 @@
 
 #include "Scene.h"
 
-std::unique_ptr<Scene> MakeGalleryScene();
-std::unique_ptr<Scene> MakeSetupScene();
+class Board;
+
+std::unique_ptr<Scene> MakeGalleryScene(Board& board);
+std::unique_ptr<Scene> MakeSetupScene(Board& board);

@@ -1,7 +1,6 @@
 #include "PanelScenes.h"
 
 #include "PhotographedPanel.h"
-#include "SampleLibrary.h"
 #include "ScenePage.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
@@ -17,12 +16,11 @@
 
 namespace {
 
-// The sample library beside the tool, read as the game reads its own; the list view shows the
+// The sample library beside the tool, as the game's session read it; the list view shows the
 // category with the most pictures, so that its page controls appear.
 class ListViewScene : public Scene {
 public:
     HWND Open() override {
-        LoadSampleLibrary();
         const Category* largest = nullptr;
         for (const auto& category : CategoryList())
             if (!largest || category->puzzles.size() > largest->puzzles.size())

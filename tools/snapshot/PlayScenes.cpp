@@ -55,16 +55,12 @@ void Assemble(Board& board, const Gdiplus::Rect& boardRect) {
 
 class PlayScene : public Scene {
 public:
-    explicit PlayScene(bool solved) : solved(solved) {}
-    ~PlayScene() override {
-        page.DestroyWindow();
-        Board::DestroyCurrent();
-    }
+    PlayScene(Board& board, bool solved) : solved(solved), board(board), page(board, navigator) {}
+    ~PlayScene() override { page.DestroyWindow(); }
 
     HWND Open() override {
-        if (!PrepareSampleBoard(kLongSide, kWidth, kHeight))
+        if (!PrepareSampleBoard(board, kLongSide, kWidth, kHeight))
             return nullptr;
-        Board& board = *Board::Current();
         page.Create(nullptr, RECT{0, 0, kWidth, kHeight}, "play", WS_POPUP);
         if (!page.Handle())
             return nullptr;
@@ -80,12 +76,15 @@ public:
 
 private:
     bool solved;
+    Board& board;
     StayingNavigator navigator;
-    PageGame page{navigator};
+    PageGame page;
     Picture photo{&page};
 };
 
 }  // namespace
 
-std::unique_ptr<Scene> MakePlayScene() { return std::make_unique<PlayScene>(false); }
-std::unique_ptr<Scene> MakePlaySolvedScene() { return std::make_unique<PlayScene>(true); }
+std::unique_ptr<Scene> MakePlayScene(Board& board) { return std::make_unique<PlayScene>(board, false); }
+std::unique_ptr<Scene> MakePlaySolvedScene(Board& board) {
+    return std::make_unique<PlayScene>(board, true);
+}

@@ -6,5 +6,7 @@
 
 #include "Scene.h"
 
-std::unique_ptr<Scene> MakePlayScene();
-std::unique_ptr<Scene> MakePlaySolvedScene();
+class Board;
+
+std::unique_ptr<Scene> MakePlayScene(Board& board);
+std::unique_ptr<Scene> MakePlaySolvedScene(Board& board);

@@ -1,35 +1,25 @@
 #include "SampleLibrary.h"
 
-#include "foundation/Util.h"
-#include "geometry/ClassicCut.h"
+#include <memory>
+#include <utility>
+
 #include "library/Category.h"
-#include "library/Pack.h"
 #include "library/Puzzle.h"
 #include "play/Board.h"
 #include "play/PlayPicture.h"
 
-void LoadSampleLibrary() {
-    const std::string folder = Util::GetModulePath();
-    Category::ScanCategories(folder);
-    Pack::ScanPacks(folder);
-    Puzzle::ReadAllPuzzles(folder + "Puzzles/");
-}
-
 std::string FirstSamplePicture() {
-    LoadSampleLibrary();
     for (const auto& category : CategoryList())
         if (!category->puzzles.empty())
             return category->puzzles.front()->picturePath;
     return std::string();
 }
 
-bool PrepareSampleBoard(int longSide, int width, int height) {
-    Board& board = Board::CreateCurrent();
-    board.cut.Reset(new ClassicCut(&board));
+bool PrepareSampleBoard(Board& board, int longSide, int width, int height) {
     board.cut->longSideCount = longSide;
     std::unique_ptr<Gdiplus::Bitmap> picture = MakePlayPicture(FirstSamplePicture(), width, height);
     if (!picture)
         return false;
-    board.picture.Reset(picture.release());
+    board.picture.Reset(std::move(picture));
     return true;
 }

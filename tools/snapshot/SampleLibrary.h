@@ -1,21 +1,19 @@
 #pragma once
-// The sample library beside the tool, read as the game reads its own, the board the page scenes
+// The sample library beside the tool as the game's session read it, the board the page scenes
 // play on, and a navigator for them, which leads nowhere.
 
 #include <string>
 
 #include "pages/PageNavigator.h"
 
-// Reads the categories, packs and puzzles of the folder the tool lives in.
-void LoadSampleLibrary();
+class Board;
 
-// The first picture of the first category that has one; empty when there is none. Loads the
-// library first.
+// The first picture of the first category that has one; empty when there is none.
 std::string FirstSamplePicture();
 
-// Makes the process-wide board with a classic cut of longSide pieces and the first sample
-// picture made into a play picture for a client of width x height; false when there is none.
-bool PrepareSampleBoard(int longSide, int width, int height);
+// Gives the board's classic cut longSide pieces and the board the first sample picture made
+// into a play picture for a client of width x height; false when there is none.
+bool PrepareSampleBoard(Board& board, int longSide, int width, int height);
 
 struct StayingNavigator : PageNavigator {
     void ShowPageStart() override {}

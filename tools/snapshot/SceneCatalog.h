@@ -8,10 +8,13 @@
 
 #include "Scene.h"
 
+class Board;
+
 struct SceneEntry {
     const char* name;
     const char* description;
-    std::function<std::unique_ptr<Scene>()> make;
+    // The page scenes play on the session's board; the others leave it alone.
+    std::function<std::unique_ptr<Scene>(Board& board)> make;
 };
 
 // Every scene, in the order the usage text lists them.

@@ -1,5 +1,5 @@
 // tessiva-snapshot SCENE OUT.png [WIDTH]: draws a scene of the control toolkit through the
-// headless window system, with the theme beside the tool, and writes the window's pixels as a
+// headless window system, on the game's session from the folder of the tool, and writes the window's pixels as a
 // PNG, reduced to WIDTH pixels across (proportions kept) when a width is given.
 
 #include <algorithm>
@@ -12,11 +12,11 @@
 #include "foundation/Util.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
+#include "pages/GameSession.h"
 #include "platform/Headless.h"
 #include "platform/Paint.h"
 #include "platform/Platform.h"
 #include "platform/WindowApi.h"
-#include "ui/Theme.h"
 
 namespace {
 
@@ -88,11 +88,12 @@ int main(int argc, char** argv) {
         PlatformSession session("tessiva-snapshot");
         if (!session.Started())
             return Fail(kFailure, "the window system did not start");
-        // The theme and the UI images come from the folders beside the tool, as for the game.
-        Theme::Install(Util::GetModulePath() + "Themes/Default/");
+        // The library, the theme, the UI images and the board come from the folder of the tool,
+        // as the game's come from its own.
+        const GameSession game(Util::GetModulePath());
         int result = 0;
         {
-            std::unique_ptr<Scene> scene = entry->make();
+            std::unique_ptr<Scene> scene = entry->make(game.GetBoard());
             const HWND window = scene->Open();
             if (!window)
                 return Fail(kFailure, "the scene's window could not be created");
@@ -101,7 +102,6 @@ int main(int argc, char** argv) {
             if (!Capture(window, out, width))
                 result = Fail(kFailure, "cannot write " + out);
         }
-        Theme::Current().Reset();
         return result;
     } catch (const ApplicationException& e) {
         return Fail(kFailure, "failed: " + e.LocationText());
