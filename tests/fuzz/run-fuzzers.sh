@@ -36,7 +36,9 @@ for target in "${targets[@]}"; do
     *) dictionary=() ;;
   esac
 
-  "$binary" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=512 -malloc_limit_mb=512 \
+  # A hang shows at any limit; a legitimate large picture (a 51-byte GIF may claim a 9-megapixel
+  # frame, which the reader fills) takes about 3 s to decode twice under the sanitizers.
+  "$binary" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=512 -malloc_limit_mb=512 \
       -max_len=65536 -print_final_stats=1 -artifact_prefix="$findings/" "${dictionary[@]}" \
       "$corpus" "${seeds[@]}" > "$log" 2>&1
   status=$?
