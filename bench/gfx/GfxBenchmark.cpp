@@ -1,12 +1,12 @@
 #include <benchmark/benchmark.h>
 #include <turbojpeg.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "gfx/Gdiplus.h"
+#include "support/TempFolder.h"
 
 using namespace Gdiplus;
 
@@ -108,10 +108,8 @@ void DecodeJpeg(benchmark::State& state) {
     unsigned char* out = nullptr;
     unsigned long size = 0;
     tjCompress2(handle, rgb.data(), w, 0, h, TJPF_RGB, &out, &size, TJSAMP_420, 90, 0);
-    const std::string path = "/tmp/bench_gfx_decode.jpg";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(out, 1, size, f);
-    std::fclose(f);
+    const TempFolder folder;
+    const std::string path = folder.Write("decode.jpg", std::string(reinterpret_cast<const char*>(out), size));
     tjFree(out);
     tjDestroy(handle);
     const Size atLeast = state.range(0) ? Size(150, 100) : Size(w, h);
@@ -119,7 +117,6 @@ void DecodeJpeg(benchmark::State& state) {
         Bitmap bitmap(path, atLeast);
         benchmark::DoNotOptimize(bitmap.GetWidth());
     }
-    std::remove(path.c_str());
 }
 BENCHMARK(DecodeJpeg)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

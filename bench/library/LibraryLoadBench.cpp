@@ -23,7 +23,7 @@ using BenchFiles::WriteFile;
 class LargeLibrary {
 public:
     LargeLibrary() {
-        const std::string& folder = scratch.folder;
+        const std::string& folder = scratch.path;
         for (int c = 1; c <= kCategories; ++c)
             WriteFile(folder + std::to_string(c) + ".ctg", "Name=Category " + std::to_string(c) + "\r\n", true);
         const int perPack = kPuzzles / kPacks;
@@ -49,9 +49,9 @@ void BM_LoadLibrary(benchmark::State& state) {
     static LargeLibrary library;
     for (auto _ : state) {
         Puzzle::ClearPuzzleList();
-        Category::ScanCategories(library.scratch.folder);
-        Pack::ScanPacks(library.scratch.folder);
-        Puzzle::ReadAllPuzzles(library.scratch.folder + "Puzzles/");
+        Category::ScanCategories(library.scratch.path);
+        Pack::ScanPacks(library.scratch.path);
+        Puzzle::ReadAllPuzzles(library.scratch.path + "Puzzles/");
         if (PuzzleList().size() != kPuzzles)
             state.SkipWithError("not every puzzle loaded");
     }
@@ -60,7 +60,7 @@ void BM_LoadLibrary(benchmark::State& state) {
 BENCHMARK(BM_LoadLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_LoadHostileLibrary(benchmark::State& state) {
-    static const TestFolder folder;
+    static const TempFolder folder;
     static const bool written = (HostileLibrary::Write(folder.path), true);
     (void)written;
     for (auto _ : state) {

@@ -63,7 +63,7 @@ public:
     }
 
     BenchFiles::ScratchFolder scratch;
-    const std::string& folder = scratch.folder;
+    const std::string& folder = scratch.path;
 };
 
 void BM_UninstallLargePack(benchmark::State& state) {

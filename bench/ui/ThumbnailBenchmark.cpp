@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,9 +14,10 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
 #include "platform/Platform.h"
-#include "platform/WindowApi.h"
-#include "ui/ControlHostWindow.h"
 #include "gfx/Rectangles.h"
+#include "platform/WindowApi.h"
+#include "support/TempFolder.h"
+#include "ui/ControlHostWindow.h"
 #include "ui/ListView.h"
 #include "ui/ListViewItemControl.h"
 #include "ui/Theme.h"
@@ -34,10 +34,6 @@ constexpr int kDistinctPictures = 4;
 class PictureFolder {
 public:
     PictureFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "thumbs-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        folder = pattern + "/";
         for (int i = 0; i < kDistinctPictures; ++i) {
             Canvas canvas(kPictureWidth, kPictureHeight);
             Scenes::PaintLandscape(canvas, i % 3, static_cast<uint32_t>(11 + i));
@@ -46,14 +42,10 @@ public:
         for (int i = kDistinctPictures; i < kPerPage; ++i)
             std::filesystem::copy_file(PathOf(i % kDistinctPictures), PathOf(i));
     }
-    ~PictureFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    std::string PathOf(int i) const { return folder + "photo-" + std::to_string(i) + ".jpg"; }
+    std::string PathOf(int i) const { return folder.path + "photo-" + std::to_string(i) + ".jpg"; }
 
 private:
-    std::string folder;
+    TempFolder folder;
 };
 
 const PictureFolder& Pictures() {
@@ -98,7 +90,8 @@ void BM_ListViewFirstPaintOfAPage(benchmark::State& state) {
     PlatformSession session("bench_ui");
     // No theme files: the page controls fall back to their default sizes, which the grid
     // does not depend on.
-    Theme::Install(std::filesystem::temp_directory_path().string() + "/no-theme/");
+    const TempFolder noTheme;
+    Theme::Install(noTheme.path);
     {
         BenchPage page;
         ListView list(&page);

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "foundation/ApplicationException.h"
-#include "foundation/TestFolder.h"
+#include "support/TempFolder.h"
 #include "foundation/Util.h"
 
 TEST(ParseInt, AcceptsBlanksAndSignAndWraps) {
@@ -58,7 +58,7 @@ TEST(ParseInt, RejectsWithTheLocationOfTheFault) {
 }
 
 TEST(ReadFileAscii, ReturnsTheBytesWithOrWithoutTheNibbleSwap) {
-    TestFolder folder;
+    TempFolder folder;
     const std::string single = folder.Write("a.bin", "\x14");
     EXPECT_EQ(Util::ReadFileAscii(single, true), "A");
     EXPECT_EQ(Util::ReadFileAscii(single, false), "\x14");
@@ -68,7 +68,7 @@ TEST(ReadFileAscii, ReturnsTheBytesWithOrWithoutTheNibbleSwap) {
 }
 
 TEST(ReadFileAscii, RaisesWhenThePathIsNoReadablePlainFile) {
-    TestFolder folder;
+    TempFolder folder;
     std::filesystem::create_directory(folder.path + "sub");
     // A FIFO with no writer would block a plain open for ever.
     ASSERT_EQ(mkfifo((folder.path + "fifo.ctg").c_str(), 0600), 0);
@@ -147,7 +147,7 @@ protected:
         return text.str();
     }
 
-    TestFolder folder;
+    TempFolder folder;
     std::string savedPath;
     std::string cursorLog;
 };

@@ -1,37 +1,15 @@
 #include "FuzzSupport.h"
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
+
+#include "support/TempFolder.h"
 
 namespace Fuzz {
 
-namespace {
-
-class Scratch {
-public:
-    Scratch() {
-        const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::getenv("TMPDIR");
-        std::string pattern = std::string(base ? base : "/tmp") + "/tessiva-fuzz-XXXXXX";
-        FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr);
-        folder = pattern + "/";
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
-    std::string folder;
-};
-
-}  // namespace
-
 const std::string& ScratchFolder() {
-    static const Scratch scratch;
-    return scratch.folder;
+    // In memory when it can be: a fuzz run writes its files hundreds of times a second.
+    static const TempFolder scratch(TempFolder::Place::MemoryWhenPossible);
+    return scratch.path;
 }
 
 void WriteFile(const std::string& path, std::string_view bytes) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "gfx/Gdiplus.h"
+#include "support/TempFolder.h"
 
 using namespace Gdiplus;
 
@@ -22,15 +23,8 @@ using Bytes = std::vector<uint8_t>;
 
 class BitmapFiles : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/gfx-bitmap-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     std::string Write(const std::string& name, const Bytes& bytes) {
-        const std::string path = folder + "/" + name;
+        const std::string path = folder.path + name;
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return path;
     }
@@ -44,7 +38,7 @@ protected:
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 bitmap.SetPixel(x, y, Color(255, BYTE(x * 7), BYTE(y * 5), 90));
-        const std::string path = folder + "/made.png";
+        const std::string path = folder.path + "made.png";
         EXPECT_EQ(bitmap.SavePng(path), Ok);
         return Read(path);
     }
@@ -111,7 +105,7 @@ protected:
         return bytes;
     }
 
-    std::string folder;
+    const TempFolder folder;
 };
 
 }  // namespace
@@ -160,7 +154,7 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
         Graphics g(&bitmap);
         EXPECT_NE(g.GetLastStatus(), Ok);
     }
-    Bitmap missing(folder + "/nothing-here.jpg");
+    Bitmap missing(folder.path + "nothing-here.jpg");
     EXPECT_EQ(missing.GetLastStatus(), FileNotFound);
 }
 
@@ -168,7 +162,7 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
 // The alarm ends a run that hangs instead of leaving it to the test timeout. A sparse 200 MB
 // file is refused by its size (OutOfMemory) before it costs its size in memory.
 TEST_F(BitmapFiles, FifosAndHugeFilesNamedLikePicturesAreRefusedUnread) {
-    const std::string fifo = folder + "/fifo.jpg";
+    const std::string fifo = folder.path + "fifo.jpg";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string huge = Write("huge.jpg", {0xFF, 0xD8, 0xFF});
     std::filesystem::resize_file(huge, uintmax_t(200) << 20);
@@ -284,7 +278,7 @@ TEST_F(BitmapFiles, AJpegHeaderGivesTheFullSizeWithoutDecoding) {
         EXPECT_EQ(ReadJpegSize(Write(c.name, c.bytes), size), c.status) << c.name;
         EXPECT_EQ(size.Width, 7) << c.name;   // untouched on failure
     }
-    EXPECT_EQ(ReadJpegSize(folder + "/nothing-here.jpg", size), FileNotFound);
+    EXPECT_EQ(ReadJpegSize(folder.path + "nothing-here.jpg", size), FileNotFound);
 }
 
 // A picture of the sample library edited both ways. Two stray bytes before the scan marker, as

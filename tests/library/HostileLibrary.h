@@ -10,17 +10,17 @@
 #include <string>
 
 #include "foundation/NibbleSwap.h"
-#include "foundation/TestFolder.h"
+#include "support/TempFolder.h"
 
 namespace HostileLibrary {
 
 inline void WriteLibraryFile(const std::string& root, const std::string& name, std::string text) {
     NibbleSwapBytes(text);
-    TestFolder::WriteUnder(root, name, text);
+    TempFolder::WriteUnder(root, name, text);
 }
 
 inline void WriteSparse(const std::string& root, const std::string& name, uintmax_t size) {
-    std::filesystem::resize_file(TestFolder::WriteUnder(root, name, ""), size);
+    std::filesystem::resize_file(TempFolder::WriteUnder(root, name, ""), size);
 }
 
 constexpr int kMissingIds = 100'000;          // 1000 to 100999, listed by 5.pck
@@ -53,17 +53,17 @@ inline void Write(const std::string& root) {   // root ends in '/'
         WriteLibraryFile(root, std::string("Puzzles/") + base + ".dat", datText);
     // A JPEG cut off after its start, an empty picture, and a frame header claiming
     // 60000 x 60000 pixels.
-    TestFolder::WriteUnder(root, "Puzzles/00000001.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10));
-    TestFolder::WriteUnder(root, "Puzzles/00000002.jpg", "");
-    TestFolder::WriteUnder(
+    TempFolder::WriteUnder(root, "Puzzles/00000001.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10));
+    TempFolder::WriteUnder(root, "Puzzles/00000002.jpg", "");
+    TempFolder::WriteUnder(
         root, "Puzzles/00000003.jpg",
         std::string("\xFF\xD8\xFF\xC0\x00\x11\x08\xEA\x60\xEA\x60\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01"
                     "\xFF\xD9",
                     23));
-    TestFolder::WriteUnder(root, "Puzzles/00000004.jpg", "x");
+    TempFolder::WriteUnder(root, "Puzzles/00000004.jpg", "x");
     WriteSparse(root, "Puzzles/00000004.dat", uintmax_t(200) << 20);
     std::filesystem::create_symlink("00000005.jpg", root + "Puzzles/00000005.jpg");
-    TestFolder::WriteUnder(root, "Puzzles/00000006.JPG", "x");
+    TempFolder::WriteUnder(root, "Puzzles/00000006.JPG", "x");
     WriteLibraryFile(root, "Puzzles/00000006.DAT", datText);
     std::filesystem::create_symlink("loop-b", root + "Puzzles/loop-a");
     std::filesystem::create_symlink("loop-a", root + "Puzzles/loop-b");

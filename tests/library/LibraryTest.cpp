@@ -5,7 +5,7 @@
 
 #include "foundation/ApplicationException.h"
 #include "foundation/NibbleSwap.h"
-#include "foundation/TestFolder.h"
+#include "support/TempFolder.h"
 #include "library/HostileLibrary.h"
 #include "library/Category.h"
 #include "library/Pack.h"
@@ -72,7 +72,7 @@ protected:
         Puzzle::ReadAllPuzzles(folder.path + "Puzzles/", record);
     }
 
-    TestFolder folder;
+    TempFolder folder;
     std::vector<std::string> skipped;
 };
 

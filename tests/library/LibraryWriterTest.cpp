@@ -3,14 +3,14 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "foundation/TestFolder.h"
+#include "support/TempFolder.h"
 #include "foundation/Util.h"
 #include "library/LibraryWriter.h"
 #include "library/MakerSite.h"
 #include "library/UtilProperty.h"
 
 TEST(LibraryWriter, WritesCrLfLinesNibbleSwappedThatReadBack) {
-    TestFolder folder;
+    TempFolder folder;
     const std::string path = folder.path + "7.pck";
     LibraryWriter::WritePropertyFile(path, {{"Name", "Seven Seas"}, {"Puzzles", "12,5"}},
                                      LibraryWriter::Existing::Refuse);
@@ -40,7 +40,7 @@ TEST(LibraryWriter, RefusesTextThatWouldNotReadBackAsWritten) {
 }
 
 TEST(LibraryWriter, AtomicWriteRefusesAnExistingFileAndLeavesNoTemporary) {
-    TestFolder folder;
+    TempFolder folder;
     const std::string path = folder.Write("1.ctg", "old");
     EXPECT_THROW(LibraryWriter::WriteFileAtomically(path, "new", LibraryWriter::Existing::Refuse),
                  std::system_error);

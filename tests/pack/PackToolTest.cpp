@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "foundation/NibbleSwap.h"
-#include "foundation/TestFolder.h"
+#include "support/TempFolder.h"
 #include "library/HostileLibrary.h"
 
 extern char** environ;
@@ -132,7 +132,7 @@ protected:
 
     std::string Picture(const std::string& name, uint8_t blue) const { return pictures.Write(name, TinyBitmap(blue)); }
 
-    TestFolder library, pictures, scratch;
+    TempFolder library, pictures, scratch;
 };
 
 }  // namespace

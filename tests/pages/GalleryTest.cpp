@@ -240,7 +240,7 @@ protected:
         return address;
     }
 
-    TestFolder bin;
+    TempFolder bin;
     std::string savedPath;
 };
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/TestFolder.h"
+#include "support/TempFolder.h"
 #include "gfx/Bitmap.h"
 #include "library/Category.h"
 #include "library/LibraryWriter.h"
@@ -67,7 +67,7 @@ public:
                uint32_t(20 + id * 31 % 200);
     }
 
-    TestFolder folder;
+    TempFolder folder;
 
 private:
     static void Load(const std::string& path) {
@@ -77,5 +77,5 @@ private:
         Puzzle::ReadAllPuzzles(path + "Puzzles/");
     }
 
-    TestFolder empty;
+    TempFolder empty;
 };

@@ -10,6 +10,7 @@
 #include "PlatformTestSupport.h"
 #include "platform/WindowClassLock.h"
 #include "platform/WindowClassRegistry.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -85,11 +86,10 @@ TEST(WindowClassRegistry, TheFolderFollowsTheUserNotTheEnvironment) {
     EXPECT_TRUE(path.rfind("/run/user/" + uid + "/", 0) == 0 || path.rfind("/tmp/tessiva-" + uid + "/", 0) == 0)
         << path;
 
-    char pattern[] = "/tmp/registry-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const TempFolder runtime;
     const char* saved = std::getenv("XDG_RUNTIME_DIR");
     const std::optional<std::string> savedRuntime = saved ? std::optional<std::string>(saved) : std::nullopt;
-    setenv("XDG_RUNTIME_DIR", pattern, 1);   // a private folder of this user, as a session's would be
+    setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);   // a private folder of this user, as a session's would be
     EXPECT_EQ(WindowClassLock::LockFilePath(className), path);
     {
         WindowClassLock lock(className);
@@ -104,7 +104,6 @@ TEST(WindowClassRegistry, TheFolderFollowsTheUserNotTheEnvironment) {
         setenv("XDG_RUNTIME_DIR", savedRuntime->c_str(), 1);
     else
         unsetenv("XDG_RUNTIME_DIR");
-    rmdir(pattern);
 }
 
 TEST(WindowClassRegistry, ClassNamesBecomeSafeFileNames) {

@@ -5,10 +5,10 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "geometry/TestPicture.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -48,17 +48,12 @@ std::string ReadFile(const std::string& path) {
 class CutToolTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("tessiva-cut-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
         TestPicture picture(280, 200);
         ASSERT_EQ(picture.picture->SavePng(Path("picture.png")), Gdiplus::Ok);
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string Path(const std::string& name) const { return folder.path + name; }
 
-    std::string Path(const std::string& name) const { return (folder / name).string(); }
-
-    std::filesystem::path folder;
+    const TempFolder folder;
 };
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "foundation/TestFolder.h"
+#include "support/TempFolder.h"
 #include "play/BlockPicture.h"
 #include "play/PlayPicture.h"
 
@@ -52,7 +52,7 @@ void ExpectBlocks(Gdiplus::Bitmap& picture, const char* what) {
 }
 
 TEST(MakePlayPicture, DrawsTheWholePictureAtThePlaySize) {
-    TestFolder folder;
+    TempFolder folder;
     // A large JPEG may be decoded reduced (here at 1/2), a PNG always whole: the size comes
     // from the picture's own proportions either way.
     const std::string jpeg = folder.path + "00000001.jpg";
@@ -74,7 +74,7 @@ TEST(MakePlayPicture, DrawsTheWholePictureAtThePlaySize) {
 }
 
 TEST(MakePlayPicture, NothingFromAnUnusablePictureOrAnEmptyClientArea) {
-    TestFolder folder;
+    TempFolder folder;
     const std::string good = folder.path + "good.jpg";
     BlockPicture::Write(good, 400, 300);
     std::ifstream in(good, std::ios::binary);

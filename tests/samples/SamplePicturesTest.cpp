@@ -8,12 +8,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <numeric>
 #include <set>
 #include <vector>
+
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -117,12 +118,12 @@ TEST(JpegFile, WritesADecodableFileOfTheCanvasSizeAndColours)
     canvas.PaintAll(Colour::Rgb(0x2060C0));
     canvas.Rectangle(0, 0, 20, 30);
     canvas.Fill(Colour::Rgb(0xE0A020));
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / "tessiva-samples-test.jpg";
-    JpegFile::Write(canvas, path.string(), 90);
+    const TempFolder folder;
+    const std::string path = folder.path + "blocks.jpg";
+    JpegFile::Write(canvas, path, 90);
 
     std::ifstream file(path, std::ios::binary);
     const std::vector<unsigned char> jpeg((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::filesystem::remove(path);
     tjhandle decoder = tjInitDecompress();
     ASSERT_NE(decoder, nullptr);
     int width = 0, height = 0, subsampling = 0, colourspace = 0;

@@ -43,7 +43,7 @@ protected:
     // A list of `count` items (the files need not exist) laid out at width x height.
     void Fill(int count) {
         for (int i = 0; i < count; ++i)
-            list.AddItem(folder.Path() + "missing-" + std::to_string(i) + ".jpg", 1000 + i);
+            list.AddItem(folder.path + "missing-" + std::to_string(i) + ".jpg", 1000 + i);
     }
     void Resize(int width, int height) {
         list.Width = width;
@@ -207,7 +207,7 @@ protected:
 
 TEST_F(ListViewWindowTest, AReleaseActivatesTheCellUnderItWhereverThePressWas) {
     for (int i = 0; i < 20; ++i)
-        list.AddItem(folder.Path() + "none.png", i);
+        list.AddItem(folder.path + "none.png", i);
     Open();
     list.Layout();
     const Gdiplus::Rect first = list.VisibleItems[0]->Bounds;
@@ -234,8 +234,8 @@ TEST_F(ListViewWindowTest, AReleaseActivatesTheCellUnderItWhereverThePressWas) {
 }
 
 TEST_F(ListViewWindowTest, AnUnreadablePictureLeavesAFramedCellAndIsTriedAgain) {
-    const std::string good = folder.Path() + "good.png";
-    const std::string late = folder.Path() + "late.png";
+    const std::string good = folder.path + "good.png";
+    const std::string late = folder.path + "late.png";
     WriteSolidPng(good, 300, 150, 0xFFE00000);
     list.AddItem(good, 1);
     list.AddItem(late, 2);
@@ -268,7 +268,7 @@ TEST_F(ListViewWindowTest, AnUnreadablePictureLeavesAFramedCellAndIsTriedAgain) 
 // Thumbnails of large JPEGs are decoded at a reduced scale that still covers the cell, and the
 // cell shows what the full picture fitted into it shows.
 TEST_F(ListViewWindowTest, AThumbnailDecodedReducedLooksLikeTheFullPicture) {
-    const std::string path = folder.Path() + "large.jpg";
+    const std::string path = folder.path + "large.jpg";
     {
         Canvas canvas(1600, 1200);
         Scenes::PaintLandscape(canvas, 1, 7);

@@ -18,8 +18,8 @@
 #include "platform/WindowApi.h"
 #include "ui/ControlHostWindow.h"
 #include "ui/SharedDrawing.h"
+#include "support/TempFolder.h"
 #include "ui/SolidPng.h"   // tests/ui
-#include "ui/TempFolder.h"  // tests/ui
 #include "ui/Theme.h"
 
 namespace PanelsTest {
@@ -29,7 +29,6 @@ inline constexpr uint32_t kLeftPiece = 0xFFC00000, kRightPiece = 0xFF00A000,
                           kMiddle100 = 0xFF0000C0, kMiddle120 = 0xFFC0C000,
                           kPageLabel = 0xFF008080, kPrevious = 0xFF800080, kNext = 0xFF804000;
 
-using UiTest::TempFolder;
 using UiTest::WriteSolidPng;
 using UiTest::WriteThemeImage;
 
@@ -104,7 +103,7 @@ class ThemedTest : public ::testing::Test {
 protected:
     ThemedTest() {
         EXPECT_TRUE(session.Started());
-        const std::string& f = folder.Path();
+        const std::string& f = folder.path;
         using enum ImageState;
         WriteThemeImage(f, StyleId::LeftCap, Checked, 20, 40, kLeftPiece);
         WriteThemeImage(f, StyleId::RightCap, Checked, 20, 40, kRightPiece);

@@ -9,16 +9,16 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
 #include "gfx/Bitmap.h"
+#include "support/TempFolder.h"
 
 namespace {
 
 const std::string kTool = std::string(TESSIVA_DIST_DIR) + "/tessiva-snapshot";
 
 // Runs the tool with the arguments; returns its exit status and its standard error.
-int RunTool(const std::string& arguments, std::string& errors, const UiTest::TempFolder& folder) {
-    const std::string errorFile = folder.Path() + "stderr.txt";
+int RunTool(const std::string& arguments, std::string& errors, const TempFolder& folder) {
+    const std::string errorFile = folder.path + "stderr.txt";
     const int status = std::system((kTool + " " + arguments + " 2>" + errorFile).c_str());
     std::ifstream in(errorFile);
     errors.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -36,11 +36,11 @@ TEST(SnapshotTool, WritesEveryScene) {
         {"gallery", 1280, 800}, {"setup", 1280, 800},
         {"play", 1280, 800},   {"play-solved", 1280, 800},
     };
-    UiTest::TempFolder folder;
+    TempFolder folder;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.scene);
         std::string errors;
-        const std::string out = folder.Path() + c.scene + ".png";
+        const std::string out = folder.path + c.scene + ".png";
         ASSERT_EQ(RunTool(std::string(c.scene) + " " + out, errors, folder), 0) << errors;
         EXPECT_EQ(errors, "");
         Gdiplus::Bitmap picture(out);
@@ -51,9 +51,9 @@ TEST(SnapshotTool, WritesEveryScene) {
 }
 
 TEST(SnapshotTool, ReducesToAGivenWidthKeepingTheProportions) {
-    UiTest::TempFolder folder;
+    TempFolder folder;
     std::string errors;
-    const std::string out = folder.Path() + "small.png";
+    const std::string out = folder.path + "small.png";
     ASSERT_EQ(RunTool("toolkit " + out + " 450", errors, folder), 0) << errors;
     Gdiplus::Bitmap picture(out);
     EXPECT_EQ(picture.GetWidth(), 450u);
@@ -61,7 +61,7 @@ TEST(SnapshotTool, ReducesToAGivenWidthKeepingTheProportions) {
 }
 
 TEST(SnapshotTool, RefusesBadArgumentsWithOneLine) {
-    UiTest::TempFolder folder;
+    TempFolder folder;
     for (const char* arguments : {"", "toolkit", "no-such-scene x.png", "toolkit a.png extra",
                                   "toolkit a.png 0", "toolkit a.png -5", "toolkit a.png 9 9"}) {
         std::string errors;

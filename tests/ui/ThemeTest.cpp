@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "SolidPng.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/MultiStateButton.h"
@@ -18,7 +18,6 @@
 
 namespace {
 
-using UiTest::TempFolder;
 using UiTest::WriteSolidPng;
 using UiTest::WriteThemeImage;
 
@@ -40,13 +39,13 @@ TEST(Theme, EveryStyleFindsItsFile) {
     // Each file gets its own width, so a lookup tells which file it loaded.
     TempFolder folder;
     for (size_t i = 0; i < files.size(); ++i)
-        WriteSolidPng(folder.Path() + files[i], static_cast<int>(i) + 1, 2, 0xFF000000);
+        WriteSolidPng(folder.path + files[i], static_cast<int>(i) + 1, 2, 0xFF000000);
     const auto widthOf = [&](const std::string& file) {
         return static_cast<int>(std::find(files.begin(), files.end(), file) - files.begin()) + 1;
     };
 
     using enum ImageState;
-    Theme theme(folder.Path());
+    Theme theme(folder.path);
     for (const ThemeFile& entry : kThemeFiles) {
         const int style = static_cast<int>(entry.style);
         Gdiplus::Bitmap* image = theme.GetImage(entry.style, entry.state);
@@ -72,10 +71,10 @@ TEST(Theme, EveryStyleFindsItsFile) {
 TEST(Theme, CheckedAndUncheckedAreSeparateImages) {
     TempFolder folder;
     using enum ImageState;
-    WriteThemeImage(folder.Path(), StyleId::CategoryButton, Checked, 6, 4, 0xFFFF0000);
-    WriteThemeImage(folder.Path(), StyleId::CategoryButton, Unchecked, 6, 4, 0xFF0000FF);
-    WriteThemeImage(folder.Path(), StyleId::FilterButton, Checked, 10, 4, 0xFF00FF00);
-    Theme theme(folder.Path());
+    WriteThemeImage(folder.path, StyleId::CategoryButton, Checked, 6, 4, 0xFFFF0000);
+    WriteThemeImage(folder.path, StyleId::CategoryButton, Unchecked, 6, 4, 0xFF0000FF);
+    WriteThemeImage(folder.path, StyleId::FilterButton, Checked, 10, 4, 0xFF00FF00);
+    Theme theme(folder.path);
 
     EXPECT_EQ(PixelOf(theme.GetImage(StyleId::CategoryButton, Checked)), 0xFFFF0000);
     EXPECT_EQ(PixelOf(theme.GetImage(StyleId::CategoryButton, Unchecked)), 0xFF0000FF);
@@ -90,14 +89,14 @@ TEST(Theme, CheckedAndUncheckedAreSeparateImages) {
 
 TEST(Theme, AMissingFileGivesThePlaceholderAndIsTriedAgain) {
     TempFolder folder;
-    Theme theme(folder.Path());
+    Theme theme(folder.path);
     Gdiplus::Bitmap* missing = theme.GetImage(StyleId::ExitGameButton, ImageState::Checked);
     ASSERT_EQ(missing, PlaceholderBitmap());
     EXPECT_EQ(missing->GetWidth(), 1u);
     EXPECT_EQ(missing->GetHeight(), 1u);
     EXPECT_EQ(PixelOf(missing) >> 24, 0u);
 
-    WriteThemeImage(folder.Path(), StyleId::ExitGameButton, ImageState::Checked, 120, 40, 0xFF336699);
+    WriteThemeImage(folder.path, StyleId::ExitGameButton, ImageState::Checked, 120, 40, 0xFF336699);
     Gdiplus::Bitmap* found = theme.GetImage(StyleId::ExitGameButton, ImageState::Checked);
     ASSERT_NE(found, PlaceholderBitmap());
     EXPECT_EQ(found->GetWidth(), 120u);
@@ -105,9 +104,9 @@ TEST(Theme, AMissingFileGivesThePlaceholderAndIsTriedAgain) {
 
 TEST(Theme, ControlsTakeTheirNaturalSizeFromTheCurrentTheme) {
     TempFolder folder;
-    WriteThemeImage(folder.Path(), StyleId::CategoryButton, ImageState::Checked, 115, 32, 0xFFFF0000);
-    WriteThemeImage(folder.Path(), StyleId::CategoryButton, ImageState::Unchecked, 90, 20, 0xFF0000FF);
-    Theme::Install(folder.Path());
+    WriteThemeImage(folder.path, StyleId::CategoryButton, ImageState::Checked, 115, 32, 0xFFFF0000);
+    WriteThemeImage(folder.path, StyleId::CategoryButton, ImageState::Unchecked, 90, 20, 0xFF0000FF);
+    Theme::Install(folder.path);
 
     Button missingFile(StyleId::ExitGameButton, nullptr);   // registered, file absent: 1 x 1
     Label unregistered(StyleId::DifficultyCaption, nullptr);   // no image at all: 100 x 25
@@ -135,9 +134,9 @@ TEST(Theme, ControlsTakeTheirNaturalSizeFromTheCurrentTheme) {
 
 TEST(UiImages, LoadOnceAndReportAFailedLoadAsEmpty) {
     TempFolder folder;
-    WriteSolidPng(folder.Path() + "TrackBar_Track.png", 200, 8, 0xFF404040);
-    WriteSolidPng(folder.Path() + "TrackBar_Bar.png", 12, 24, 0xFFF0F0F0);
-    UiImages images(folder.Path());
+    WriteSolidPng(folder.path + "TrackBar_Track.png", 200, 8, 0xFF404040);
+    WriteSolidPng(folder.path + "TrackBar_Bar.png", 12, 24, 0xFFF0F0F0);
+    UiImages images(folder.path);
 
     Gdiplus::Bitmap* track = images.TrackImage();
     EXPECT_EQ(track->GetWidth(), 200u);

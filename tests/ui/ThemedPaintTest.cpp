@@ -5,8 +5,8 @@
 #include "HostWindow.h"
 #include "PlatformTest.h"
 #include "SolidPng.h"
-#include "TempFolder.h"
 #include "platform/Paint.h"
+#include "support/TempFolder.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/MultiStateButton.h"
@@ -31,7 +31,7 @@ bool IsWhitish(uint32_t argb) {
 class ThemedPaint : public UiTest::PlatformTest {
 protected:
     void SetUp() override {
-        const std::string& f = folder.Path();
+        const std::string& f = folder.path;
         using enum ImageState;
         WriteThemeImage(f, StyleId::FlatLeftCap, Checked, 10, 40, kFlatLeft);
         WriteThemeImage(f, StyleId::ShuffleButton, Checked, 80, 40, kMiddle80);
@@ -56,7 +56,7 @@ protected:
         return false;
     }
 
-    UiTest::TempFolder folder;
+    TempFolder folder;
     std::unique_ptr<UiImages> images;
 };
 
