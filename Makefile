@@ -1,27 +1,29 @@
 # The two commands: `make run` and `make test`. Both install what is missing and build first.
+# The release preset's tree (CMakePresets.json); install, uninstall and package also take another
+# configured tree as BUILD_DIR=...
 BUILD_DIR := build
 DIST_DIR := $(BUILD_DIR)/dist
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean format check-format
 
-# The sanitizer build lives beside the normal one; `make fuzz` runs each fuzz target this long.
+# The sanitizer preset's tree lives beside the normal one; `make fuzz` runs each fuzz target this long.
 SANITIZE_DIR := build-sanitize
 FUZZ_SECONDS ?= 60
 
-# $(call fresh_build_type,DIR,TYPE): the option that sets TYPE when DIR has not been configured yet.
-fresh_build_type = $(if $(wildcard $(1)/CMakeCache.txt),,-DCMAKE_BUILD_TYPE=$(2))
+# $(call configure_tree,DIR,PRESET): a fresh DIR is configured from the preset of CMakePresets.json;
+# an existing one is only refreshed, so it keeps the build type and compiler it was given.
+configure_tree = $(if $(wildcard $(1)/CMakeCache.txt),cmake -S . -B $(1),cmake --preset $(2))
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-# A fresh tree is configured for Release; an existing one keeps the build type it was given.
 configure: deps
-	cmake -S . -B $(BUILD_DIR) $(call fresh_build_type,$(BUILD_DIR),Release)
+	$(call configure_tree,$(BUILD_DIR),release)
 
 build: configure
-	cmake --build $(BUILD_DIR) -j2
+	cmake --build --preset release
 
 run: build
 	@if [ -x $(DIST_DIR)/Tessiva ]; then \
@@ -33,7 +35,7 @@ run: build
 	fi
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j2
+	ctest --preset release
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do if [ -x $$b ]; then $$b || exit 1; fi; done
@@ -41,20 +43,29 @@ bench: build
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
 
+# The C++ files laid out by .clang-format, and every source, script and build file with its
+# licence line: check-format fails on a file that is not, format makes it so.
+check-format:
+	@scripts/install-deps.sh format
+	@scripts/check-format.sh
+
+format:
+	@scripts/install-deps.sh format
+	@scripts/check-format.sh --fix
+
 # Every test again, built with clang under AddressSanitizer, leak detection and
 # UndefinedBehaviorSanitizer; the same build holds the fuzz targets.
 .PHONY: configure-sanitize test-sanitize fuzz
 configure-sanitize:
 	@scripts/install-deps.sh sanitize
-	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) $(call fresh_build_type,$(SANITIZE_DIR),RelWithDebInfo) \
-		-DTESSIVA_SANITIZE=ON
+	$(call configure_tree,$(SANITIZE_DIR),sanitize)
 
 test-sanitize: configure-sanitize
-	cmake --build $(SANITIZE_DIR) -j2
-	cd $(SANITIZE_DIR) && ctest --output-on-failure -j2
+	cmake --build --preset sanitize
+	ctest --preset sanitize
 
 fuzz: configure-sanitize
-	cmake --build $(SANITIZE_DIR) -j2 --target fuzz_targets theme_art
+	cmake --build --preset sanitize --target fuzz_targets theme_art
 	tests/fuzz/run-fuzzers.sh $(SANITIZE_DIR) $(FUZZ_SECONDS)
 
 # Installing: the program folder goes to $(PREFIX)/lib/tessiva/, links to its programs to

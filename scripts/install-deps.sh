@@ -16,6 +16,10 @@ packages=(
 if [[ "${1:-}" == sanitize ]]; then
   packages+=(clang libclang-rt-14-dev llvm)
 fi
+# The format check and `make format`: the one clang-format whose layout .clang-format describes.
+if [[ "${1:-}" == format ]]; then
+  packages=(clang-format-14 git)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
