@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands: `make run` and `make test`. Both install what is missing and build first.
 # The release preset's tree (CMakePresets.json); install, uninstall and package also take another
 # configured tree as BUILD_DIR=...

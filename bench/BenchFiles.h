@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files for the benchmarks: a scratch folder in memory when it can be, and library files.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack on the staged package (CPACK_PRE_BUILD_SCRIPTS): Debian installs the programs of
 # a game in /usr/games rather than /usr/bin, so the links move there. They stay valid, as both
 # folders lie one level below /usr.

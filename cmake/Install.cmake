@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing like any Linux desktop game, and the Debian package built from the same rules.
 #
 # The programs read only the folder that holds them, so the program folder is installed whole

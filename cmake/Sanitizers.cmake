@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sanitizer build (make test-sanitize, make fuzz): AddressSanitizer with leak detection and
 # UndefinedBehaviorSanitizer on every target, each finding fatal. Built with clang, the same
 # build also instruments for coverage and makes the libFuzzer targets of tests/fuzz/.

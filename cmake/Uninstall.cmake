@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Removes what the last install from this build tree put in place: every file and link named
 # in its manifest (with PREFIX applied; DESTDIR, which the manifest leaves out, is taken from
 # the environment as at install time), then the folders of our own (the program folder and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming the include, when a file of src/ includes a header of a folder above its own or
 # beside it, or a drawing or window library's header outside gfx/ and platform/. The folders,
 # lowest first:

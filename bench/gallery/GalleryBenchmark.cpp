@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gallery's and the set-up page's costly steps in a 1920 x 1017 window (a maximised window
 // on a 1920 x 1080 screen): a click on a thumbnail of a 4000 x 3000 JPEG until the set-up page
 // is drawn (with the picture decoded at full size and at the reduction that still covers the

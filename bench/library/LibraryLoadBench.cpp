@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a large library: 100,000 puzzles in 10 packs and 20 categories; and loading a
 // hostile one, whose files are huge, looped, missing or listed millions of times.
 

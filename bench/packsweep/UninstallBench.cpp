@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Uninstalling a large pack: 20,000 puzzles (40,000 files) deleted from a puzzles folder that
 // also holds the 10,000 files of a pack that stays.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play page at 625 pieces through its real code on the headless window system: a window
 // message reaches the page's handler, moves the board and paints through the shared buffer
 // into the window's surface. A full-HD page (1920 x 1017 client) with a square picture.

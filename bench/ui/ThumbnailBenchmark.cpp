@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a page of 20 thumbnails of 4000 x 3000 JPEG photos takes to appear: decoding each
 // picture at full size, against decoding it at the largest reduction that still covers the
 // cell, and the list view's own first paint of such a page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The programs' embedded resources (the fit sound "A_FIT", the window icon "ICON_128"), made
 // at build time by tools/resources and linked into the executables.

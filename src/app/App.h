@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game application: start-up and shutdown, the folders beside the program and the maker's
 // web addresses.

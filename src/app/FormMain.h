@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's main window: a top-level frame of the game's window class whose client window is
 // the view with the three pages; switches between the pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's process entry once the platform has started: the message loop around start-up
 // and shutdown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's process entry: no command line, environment or configuration is read.
 
 #include "app/ProcessEntry.h"

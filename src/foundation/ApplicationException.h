@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exception family of both programs: plain value classes carrying a location text and a cause.
 

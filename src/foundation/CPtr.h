@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checked owning pointer: deletes what it holds, raises when used empty.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A moment: ticks of 100 ns since 1 January of the year 1 (UTC) in the low 62 bits, the kind
 // in the top two.

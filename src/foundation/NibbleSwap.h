@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The puzzle library's byte transform: the two 4-bit halves of every byte exchanged.
 

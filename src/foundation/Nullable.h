@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Optional value that raises when read unset; callers test HasValue first.
 

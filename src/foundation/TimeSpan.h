@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A duration in 100-nanosecond ticks, as the play clock accumulates it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The name a location text uses for a template argument: "class Gdiplus::Bitmap", "int".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An owning pointer to an object of a C library, released with that library's own function:
 // UniqueHandle<cairo_t, cairo_destroy> holds a cairo context and destroys it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversion of library byte text to display text (UTF-8) and the UTF-16 name ordering.
 

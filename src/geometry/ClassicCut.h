@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's cut: a random interlocking tab or socket on every inner edge.
 

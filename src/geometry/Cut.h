@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A cut pattern: how the play picture is divided into a grid of pieces.
 

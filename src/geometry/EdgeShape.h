@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How one grid line is drawn between two grid vertices; shared shape objects, never freed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The straight edge: used for the picture border and by the plain square cut.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A zig-zag edge of straight segments; built on request, used by no cut of the game.
 

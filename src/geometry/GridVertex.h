@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One corner of the cut grid, copied by value into pieces and groups.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The holder of the play picture that cuts and pieces are made from (the board is the one owner).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One piece: its grid corners and edges, its outline and its own image cut from the picture.
 

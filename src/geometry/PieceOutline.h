@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A piece's closed outline from its four edges, and the point-on-piece test that uses it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's one source of randomness: the classic rand() generator, so cuts and scatters repeat.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid cut with straight edges everywhere; the base of the classic cut.
 

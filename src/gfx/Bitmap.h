@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A 32-bit premultiplied ARGB bitmap, created empty or decoded from an image file by its content.
 

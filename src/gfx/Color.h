@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A 32-bit colour with straight (not premultiplied) alpha, written as 0xAARRGGBB.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Value types and enumerations shared by the drawing layer: status codes, points, sizes, rectangles.
 

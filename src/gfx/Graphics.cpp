@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing context on a bitmap: its state (status, smoothing, text hint, interpolation), the
 // world transform and the clip. Drawing is in GraphicsShapes.cpp, GraphicsImages.cpp and
 // GraphicsText.cpp.

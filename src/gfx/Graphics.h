@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing context on a bitmap: transform, clip, smoothing, images, shapes, paths and text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Graphics: drawing bitmaps at a point or scaled into a rectangle.
 
 #include "gfx/Graphics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A path of figures made of lines and cubic Béziers, with an integer point-inside test.
 

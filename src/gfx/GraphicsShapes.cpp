@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Graphics: filled and outlined rectangles, lines and paths.
 
 #include "gfx/Graphics.h"

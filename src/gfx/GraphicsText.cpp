@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Graphics: laying out, drawing and measuring text with pango.
 
 #include "gfx/Graphics.h"

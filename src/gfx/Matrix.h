@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A 3x2 affine matrix in single precision: x' = m11*x + m21*y + dx, y' = m12*x + m22*y + dy.
 

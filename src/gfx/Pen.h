@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pen for outlines and lines: colour and width in world units, flat caps, mitred joins.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rectangle helpers beside Rect, shared by the cutting code, the board, the toolkit and the
 // pages: fitting, union and sizing by area, and the rounding they use.

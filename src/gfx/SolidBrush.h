@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A brush of one colour; shared brushes are recoloured in place before each use.
 

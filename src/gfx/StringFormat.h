@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How text is placed in its layout rectangle: alignment along and across the lines, flags.
 

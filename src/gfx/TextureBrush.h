@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A brush that paints a bitmap, repeated in every direction with the tile wrap mode.
 

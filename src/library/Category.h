@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A gallery category read from "<id>.ctg", and the process-wide CategoryList.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Folder access of the library scans: matching entries in a fixed order, and existence tests.
 

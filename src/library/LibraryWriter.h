@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes library files the way the game reads them: property text, nibble-swapped, atomically.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An installed pack read from "<id>.pck", and the process-wide PackList.
 

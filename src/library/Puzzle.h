@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One puzzle (a picture and its category), and the process-wide PuzzleList.
 

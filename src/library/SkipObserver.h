@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a library scan tells a tool which file or puzzle it skipped and why.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key lookup and number lists in the library's property texts ("Key=Value" pairs).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pack remover's dialog logic: lists the installed packs and uninstalls the selected ones.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the pack remover's logic asks of its dialog window: the pack list and message boxes.
 

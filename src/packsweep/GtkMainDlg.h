@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pack remover's window: a standard GTK dialog with the pack list and three buttons.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pack remover's entry: one dialog over the packs beside the program.
 
 #include <gtk/gtk.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of a modal dialog: a pop-up window over an owner that gets no input until it ends.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test controls of the headless backend: a clock driven by the test, a scripted cursor,
 // injected input, a fixed 1920 x 1080 screen, readable window pixels and recorded sounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thread's message queue: sending, posting, getting and dispatching messages; timers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Device contexts for synchronous painting: a rectangle copied from a memory pixel buffer
 // reaches the screen at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting and stopping the window system. Each backend library (platform_sdl,
 // platform_headless) defines these; the backend is chosen by the library linked.

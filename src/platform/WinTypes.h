@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window system's handle, message and geometry types, message numbers and style bits, and
 // the structures that the calls and the backends share (window class, paint structure, pixel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window classes and windows: creation, geometry, visibility, text and enabling.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A live top-level window's mark in the per-user window class registry: a shared lock on the
 // class's file, held for the life of the object.

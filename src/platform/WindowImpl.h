@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of a C++ object that owns one window and handles its messages in a virtual procedure.
 

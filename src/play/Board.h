@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The model of one game: picture, cut, pieces, groups in drawing order, the clock and filter.
 

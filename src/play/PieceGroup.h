@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces joined together: they share one board offset, so they stay exactly aligned.
 

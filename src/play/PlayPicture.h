@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play picture: the puzzle's picture redrawn at 40 % of the window's client area in its own
 // proportions, at most 80 % of the client's width and height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's shell on the headless platform: the main window, its pages, navigation,
 // activation, closing and the exit code.
 

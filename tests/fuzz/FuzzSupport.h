@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: a check that stops the run, a scratch folder of the process's
 // own, and the cutting of one input into several files.

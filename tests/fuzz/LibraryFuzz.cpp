@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole library folder from the fuzzer's bytes: one category, one pack and one puzzle
 // description, nibble-swapped as on disk, read by the scans the game runs at start-up, then
 // listed and uninstalled by the pack remover's logic. Every file and every listed puzzle ends

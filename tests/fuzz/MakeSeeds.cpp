@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of every fuzz target into <folder>/<target>/: small, well-formed
 // inputs made by our own code (pictures painted by the sample library's painters), plus a few
 // near misses next to each, so the fuzzers start on every path the game's reading takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Util::ParseInt over arbitrary text: it returns a number or raises one of its own location
 // texts, and never anything else. The expected outcome is worked out here from the text's
 // shape; the value is checked against the standard library where the digits fit in 64 bits.

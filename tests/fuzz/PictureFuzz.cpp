@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures decoded by content, the way the gallery's thumbnails (reduced JPEG decoding) and the
 // play picture (full size) are: JPEG, PNG, GIF, BMP, TIFF, WebP or anything else. A decode
 // either fails with a status and no pixels or gives a picture within the size limits, which

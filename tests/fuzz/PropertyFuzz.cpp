@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The property text over arbitrary bytes and keys: UtilProperty::GetProperty finds the first
 // "key=" before the text's first zero byte or raises its location text, and the list splitting
 // of the value it gives keeps every byte that is not a separating comma.

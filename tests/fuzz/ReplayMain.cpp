@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs saved inputs through a fuzz target without libFuzzer, so the normal test suite replays
 // the seed corpus and every kept finding. Each argument is a file or a folder of files; a
 // folder that does not exist is passed over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Theme image loading from the fuzzer's bytes as one theme PNG: the lookup gives the decoded
 // image or, for anything that does not decode, the transparent 1 x 1 placeholder, and the
 // controls' natural size follows it. Either way the image draws.

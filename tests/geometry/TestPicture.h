@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An opaque play picture with a distinct colour per pixel, owned the way the board owns one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program folder made to hurt the library's readers: huge and sparse files, a FIFO, link
 // loops, a pack of 100,000 missing ids, ids that overflow, one missing id listed five million

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tessiva-pack on a scratch program folder, as the sample-library build does.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pack remover's logic on a temporary program folder, with a recording dialog.
 
 #include <gtest/gtest.h>

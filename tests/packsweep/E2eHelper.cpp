@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chores of the pack remover's end-to-end test that the shell cannot do by itself:
 //   write-pack FILE NAME IDS      writes a pack file the way the library reads it
 //   hold-class CLASS              holds a live window's registry mark until killed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gallery on the headless platform: its column of categories, its commands, switching
 // categories, choosing a puzzle, a picture that cannot be read, and the gallery's state over a
 // whole game.

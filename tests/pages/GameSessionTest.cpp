@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's session over a program folder: what it reads and installs, what it releases, and
 // a later session in the same process reading its library afresh.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-up page on the headless platform: its controls, the slider and the piece count, the
 // picture with the cut's lines, and its two ways out.
 

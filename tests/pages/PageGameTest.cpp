@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play page on the headless platform: its bar and rectangles, the preview switch, the
 // clock, the bar's commands and their panels, and what reaches the screen.
 

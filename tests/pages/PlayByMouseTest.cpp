@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played through injected mouse messages only, and a long random soak that checks
 // the board's invariants after every step.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play page on the headless platform: the program folder's session, a board with a test
 // picture, a page window at the screen's corner, a navigator that records where the page leads, and a player

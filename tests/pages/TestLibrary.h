@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A puzzle library in a temporary folder, loaded into the process-wide lists as the game loads
 // its own, and emptied from them again afterwards. Every puzzle's picture is a small PNG of one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's activation from focus events: a loss counts only after 100 ms without a
 // window of ours taking the focus back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse input: routing to the window under the cursor, capture, and the cursor in client
 // coordinates.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded resources: the fit sound is the WAVE the player hears, the icon a PNG image.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message loop: filters before dispatch, idle handlers on an empty queue, the quit code.
 
 #include <string>

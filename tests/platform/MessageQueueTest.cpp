@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message queue's contract: a waiting thread takes posted messages in arrival order, then
 // a posted quit, then WM_PAINT, then WM_TIMER of the most overdue timer; mouse moves to the
 // same window merge while they wait at the back.

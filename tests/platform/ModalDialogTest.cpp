@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal loop: it blocks its caller, keeps input from the owner, returns the ending value.
 
 #include "PlatformTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minimised and maximised state reported for a native window: a window maximised by the
 // backend itself (no window manager) stays maximised until a restore or the program moves it,
 // and a window back from the taskbar gets the state it had.

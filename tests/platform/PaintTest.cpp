@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synchronous painting: block copies reach the window surface at once, clipped to what the
 // window shows.
 

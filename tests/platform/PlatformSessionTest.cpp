@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the platform: the windows that are left get their last messages, and a later session
 // never hands out an old handle again. Windows created without a place of their own.
 

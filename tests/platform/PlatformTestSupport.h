@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the platform tests: a headless platform per test and a window that records
 // what it receives.

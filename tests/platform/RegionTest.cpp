@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window core's rectangle and region algebra, on hand-worked cases.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window on the SDL backend that prints the mouse messages it gets, for the end-to-end test
 // of input and capture under a real X server. The window lies at (100, 100), 300 x 200; a left
 // press takes the capture, the release prints itself and releases the capture. Then a modal

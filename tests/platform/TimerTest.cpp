@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window timers on the headless clock: the period, the window, late and killed timers.
 
 #include "PlatformTestSupport.h"

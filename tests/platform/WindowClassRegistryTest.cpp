@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user registry of live top-level windows by class, seen from this and other processes.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture files of four plain colour blocks, one per quarter, as the library holds pictures: a
 // JPEG, or a PNG under any name (pictures are recognised by content).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking, dragging, snapping and joining on the board model.
 
 #include <gtest/gtest.h>

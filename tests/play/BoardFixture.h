@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A board with an opaque picture and a cut, as start-up and the gallery leave it.
 

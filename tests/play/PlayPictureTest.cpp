@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play picture: its size from the client area and the picture's own proportions, and the
 // bitmap made from a picture file, or none when there is nothing to make it from.
 

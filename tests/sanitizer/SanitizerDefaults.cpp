@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Default options of the sanitizer runtimes, linked into every executable of the sanitizer
 // build. Environment variables still override them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paged thumbnail grid: grid and paging arithmetic, cells and page controls in a window,
 // activation by release, thumbnails that fail and are retried, thumbnails decoded reduced.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal panels driven through the headless modal loop: results, what gives none, where the
 // panel stands and how it is drawn.
 

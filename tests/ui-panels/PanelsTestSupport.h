@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the list view and panel tests: the headless platform, a temporary theme of
 // solid-colour images, and a page window whose tree records what reaches it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Press-and-release rules of the buttons; geometry, drag and value rules of the slider.
 
 #include <functional>

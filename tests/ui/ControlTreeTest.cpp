@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message routing, dispatch order, notifications and painting of a control tree in a window.
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anchor rule, top-down layout and the shared image fit.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The snapshot tool end to end: it writes a PNG of the requested scene and refuses bad input.
 
 #include <sys/wait.h>

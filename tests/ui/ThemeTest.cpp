@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Theme lookups, the missing-file placeholder, natural sizes from theme images, UI images.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A page-like tree of themed controls painted into a headless window, checked by pixel.
 
 #include <gtest/gtest.h>

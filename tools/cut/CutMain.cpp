@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessiva-cut: cuts a picture as the game would and prints (or draws) the pieces.
 //
 //   tessiva-cut PICTURE N [--json] [--png OUT [--gap G]]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "tessiva-pack add-category" and "add-pack": new library files, written all or nothing.
 

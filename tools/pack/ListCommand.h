@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "tessiva-pack list": what the game loads from a program folder, and what it skips and why.
 

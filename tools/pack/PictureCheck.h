@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the game can show a picture file, judged by the game's own decoder and size limits.
 

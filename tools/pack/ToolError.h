@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A failure of a tessiva-pack command: the one-line message and the exit status it ends with.
 

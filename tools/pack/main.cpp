@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessiva-pack: inspects and extends a program folder's puzzle library.
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the embedded resources: the fit sound (a synthesised short wooden click, a complete
 // WAVE file) and the window icon (a puzzle piece drawn with cairo), and a C++ file with their
 // bytes; or the desktop icons, the same drawing at the sizes of the icon theme and as SVG.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface for the sample pictures: 32-bit pixels and the path, fill and transform
 // operations the scenes need, with the drawing library kept out of sight.

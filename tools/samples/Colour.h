@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A straight (not premultiplied) RGBA colour with components in 0..1, and the blends the scenes use.
 

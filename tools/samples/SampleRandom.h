@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scenes' only source of randomness: a fixed-seed Mersenne Twister, so every build draws
 // exactly the same pictures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces of outdoor scenes shared by the landscape, flower-field and city painters.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The painters of the sample pictures; each fills the whole canvas from the picture's seed.
 

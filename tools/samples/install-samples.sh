@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the staged sample pictures as the sample library of the program folder.
 #
 # Usage: install-samples.sh PACK_TOOL STAGING DIST RECORD

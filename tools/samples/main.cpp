@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the sample pictures into a staging folder and lists them, with their categories and
 // packs, in "library.tsv" there, for the build step that installs them with the pack tool.
 //

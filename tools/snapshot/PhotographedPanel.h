@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A modal panel photographed over the page it is shown on, and a control that shows the
 // photograph: each window has its own pixels, so the picture of the two is put together here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sample library beside the tool as the game's session read it, the board the page scenes
 // play on, and a navigator for them, which leads nowhere.

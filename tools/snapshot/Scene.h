@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One picture the snapshot tool can take: it builds and opens the window to be captured.
 

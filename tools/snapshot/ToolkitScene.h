@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolkit's leaf controls on one page: a piece strip, a single command, the slider,
 // category buttons and a list view's page controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessiva-snapshot SCENE OUT.png [WIDTH]: draws a scene of the control toolkit through the
 // headless window system, on the game's session from the folder of the tool, and writes the window's pixels as a
 // PNG, reduced to WIDTH pixels across (proportions kept) when a width is given.

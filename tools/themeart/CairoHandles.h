@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Owning handles for the cairo surfaces and contexts the art generator draws with.
 

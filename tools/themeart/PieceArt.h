@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Outlines and the shaded look of the theme's jigsaw pieces, drawn with cairo.
 

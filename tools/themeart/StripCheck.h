@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks that the strip images meet seamlessly wherever the game places them edge to edge.
 

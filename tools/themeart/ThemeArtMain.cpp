@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the theme images and the UI images into the program folder:
 //   tessiva-themeart THEME_FOLDER UI_FOLDER [CONTACT_SHEET.png]
 // or checks that the strip images meet seamlessly:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The theme's images and the UI images: names, sizes and how each is drawn.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Internal to the drawing layer: the cairo and pango objects behind the public classes, and
 // the helpers its drawing code shares.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Internal to the drawing layer: decoding image files by content into premultiplied ARGB32 surfaces.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a backend (SDL, headless) provides to the window system: native top-level windows,
 // presenting pixels, native events, the clock, the cursor and sound.

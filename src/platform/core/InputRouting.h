@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Input routing in the window core: which window a mouse message goes to, the mouse capture,
 // and the cursor shown.

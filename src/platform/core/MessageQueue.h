@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thread's message queue: posted messages, the quit code, mouse-move coalescing and the
 // window timers, and the order in which a waiting thread takes them: posted messages in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a backend reports the native events of its top-level windows; the window system
 // hands itself to the backend as this when it takes the backend.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The minimised and maximised state a backend reports for each of its top-level windows.
 

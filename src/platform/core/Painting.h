@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Painting in the window core: the invalid area of each window, the paint clips of
 // BeginPaint, device contexts, and copying pixels to the visible part of a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rectangle and region algebra of the window core: pure functions on RECT values. A region is
 // a list of disjoint rectangles; right and bottom are exclusive, and a rectangle without width

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Changing a window's properties: user data, visibility, enabling, text, position and size,
 // and the active window. What can be asked without a change is in WindowTree.cpp; lifecycle
 // and native events are in WindowSystem.cpp.

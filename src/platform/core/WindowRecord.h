@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One window as the window tree keeps it, and the handle arithmetic the core shares.
 

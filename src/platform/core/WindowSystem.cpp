@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tree's lifecycle: the process's one instance, window classes, creating and
 // destroying windows, the default procedure, the message calls and the backends' native
 // events. Changes to a window's properties are in WindowProperties.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process's window system: the window tree with its classes, lifecycle and the operations
 // that change windows, on top of one backend, holding the message queue, painting and input

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows of the process by handle, and what can be asked of them without changing
 // anything: ancestry, style, visibility, text and geometry; and calling a window's procedure.

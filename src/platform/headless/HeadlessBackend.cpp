@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless backend: the window system without a display, for tests.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL2 backend: one SDL window per top-level window, its window surface as the screen.
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The X server connection behind an SDL window, kept apart from the backend because the X11
 // headers define names (None, Status, Bool) that clash with ordinary code.
