@@ -1,7 +1,9 @@
 # Steps shared by the end-to-end scripts that drive the real programs under Xvfb with xdotool.
-# Source it from bash. The dialog steps (message_box, answer, finish) work on the process whose
-# pid is in $app and call the script's own fail() when a step cannot be done; shows reads the
-# screen with the game end-to-end test's X11 helper, whose path is in $x11.
+# Source it from bash; it brings the process steps along. The dialog steps (message_box, answer,
+# finish) work on the process whose pid is in $app and call the script's fail() when a step
+# cannot be done; shows reads the screen with the game end-to-end test's X11 helper, whose path
+# is in $x11; click and drag work in $window unless told otherwise.
+source "$(dirname "${BASH_SOURCE[0]}")/process-steps.sh"
 
 # For the scripts that look at the screen: ends the script with the message and a screenshot in
 # $out/failure.png (they make it their fail), and one line of progress.
@@ -11,16 +13,6 @@ fail_showing_screen() {
     exit 1
 }
 ok() { echo "ok: $*"; }
-
-# Runs the command until it succeeds, for up to 5 s: the window manager's and the game's work
-# reaches the server a little after the window appears.
-eventually() {
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 # Whether two rrggbb colours agree within a scaled picture's blending.
 near() {
@@ -33,42 +25,54 @@ near() {
 }
 shows() { near "$("$x11" pixel "$1" "$2")" "$3"; }   # shows X Y RRGGBB
 
-# The game's window id, waiting up to 10 s for it to be mapped.
+# --- Windows -----------------------------------------------------------------------------------
+
+# window_of SEARCH...: prints the first visible window that xdotool search finds; false when none.
+window_of() {
+    local id
+    id=$(xdotool search --onlyvisible "$@" 2>/dev/null)
+    [ -n "$id" ] && echo "${id%%$'\n'*}"
+}
+
+# wait_for_window [--within SECONDS] [SEARCH...]: prints the window, waiting up to SECONDS (10)
+# for it to be mapped; false when none came. Without a search it is the game's main window.
 wait_for_window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --class Tessiva_MainForm 2>/dev/null | head -1)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    echo "$id"
+    local seconds=10
+    if [[ ${1-} == --within ]]; then
+        seconds=$2
+        shift 2
+    fi
+    (($#)) || set -- --class Tessiva_MainForm
+    eventually --within "$seconds" window_of "$@"
 }
 
-# The exit code of a process of ours, waiting up to 10 s; 124 when it did not end.
-wait_for_exit() {
-    local pid=$1
-    for _ in $(seq 100); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            return $?
-        fi
-        sleep 0.1
-    done
-    kill -9 "$pid"
-    wait "$pid"
-    return 124
+# start_dialog [--within SECONDS] COMMAND...: starts the pack remover with the command (and the
+# caller's redirections) in the background and waits up to SECONDS (20) for its dialog; sets app
+# to its pid and main to its window, and is false when no dialog came.
+start_dialog() {
+    local seconds=20
+    if [[ ${1-} == --within ]]; then
+        seconds=$2
+        shift 2
+    fi
+    in_background "$@"
+    app=$!
+    main=$(wait_for_window --within "$seconds" --all --pid "$app" --name '^Tessiva Orlune$')
 }
 
-# Waits for a visible window of the dialog's process other than the given ones; prints it.
-message_box() {
-    for _ in $(seq 100); do
-        for window in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
-            [[ " $* " == *" $window "* ]] || { echo "$window"; return; }
-        done
-        sleep 0.1
+# Prints a visible window of the dialog's process other than the given ones; false when none.
+new_window() {
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+        [[ " $* " == *" $window "* ]] || { echo "$window"; return 0; }
     done
-    fail "no message box appeared"
+    return 1
 }
+# Waits up to 10 s for a window of the dialog's process other than the given ones; prints it.
+message_box() { eventually --within 10 new_window "$@" || fail "no message box appeared"; }
+
+# Whether a message box of the pack remover is its confirmation, the one box that asks.
+is_confirmation() { [[ $(xdotool getwindowname "$1" 2>/dev/null) == "Confirm Uninstall" ]]; }
 
 # Presses keys in a window; the message boxes are modal, so each gets the focus first.
 keys() {
@@ -78,27 +82,62 @@ keys() {
     xdotool key --clearmodifiers "$@"
 }
 
-# Answers a message box with keys and waits until it has gone.
+# Answers a message box with keys and waits up to 10 s until it has gone.
+box_gone() { ! grep -qx "$1" <<<"$(xdotool search --onlyvisible --pid "$app" 2>/dev/null)"; }
 answer() {
-    local box=$1
     keys "$@"
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qx "$box" || return 0
-        sleep 0.1
-    done
-    fail "the message box stayed"
+    eventually --within 10 box_gone "$1" || fail "the message box stayed"
 }
 
 # Waits up to 10 s for the dialog to end and sets code to its exit code; one still running then
 # is killed, which shows in its code.
 finish() {
-    local state
-    for _ in $(seq 100); do
-        state=$(cut -d' ' -f3 "/proc/$app/stat" 2>/dev/null || true)
-        [[ -z "$state" || "$state" == Z ]] && break
+    code=0
+    wait_for_exit "$app" || code=$?
+}
+
+# --- The mouse ---------------------------------------------------------------------------------
+
+click() {   # click X Y [WINDOW]
+    xdotool mousemove --window "${3:-$window}" "$1" "$2" click 1
+}
+
+# Presses at (X, Y), moves by (DX, DY) in steps with the button held, releases there.
+drag() {
+    local x=$1 y=$2 dx=$3 dy=$4 k
+    xdotool mousemove --window "$window" "$x" "$y" mousedown 1
+    sleep 0.1
+    for k in 1 2 3 4; do
+        xdotool mousemove --window "$window" $((x + dx * k / 4)) $((y + dy * k / 4))
         sleep 0.1
     done
-    kill "$app" 2>/dev/null || true
-    code=0
-    wait "$app" || code=$?
+    xdotool mouseup 1
+    sleep 0.2
+}
+
+# --- The gallery's layout ----------------------------------------------------------------------
+
+# read_gallery PLAY_HELPER FOLDER WIDTH HEIGHT: the gallery as the game lays it out over the
+# program folder for a client area of WIDTH x HEIGHT (the play helper's gallery command). Sets
+# grid, cells (those of the first page) and categories (top to bottom) to "X Y WIDTH HEIGHT".
+read_gallery() {
+    local layout what rest
+    layout=$("$1" gallery "$2" "$3" "$4") || return 1
+    grid="" cells=() categories=()
+    while read -r what rest; do
+        case $what in
+        grid) grid=$rest ;;
+        cell) cells[${rest%% *}]=${rest#* } ;;
+        category) categories[${rest%% *}]=${rest#* } ;;
+        esac
+    done <<<"$layout"
+    [ -n "$grid" ]
+}
+
+# point_in "X Y WIDTH HEIGHT" PX PY: the point PX per cent across and PY per cent down the
+# rectangle (beyond it for more than 100).
+point_in() {
+    local x y w h
+    read -r x y w h <<<"$1"
+    echo "$((x + w * $2 / 100)) $((y + h * $3 / 100))"
 }

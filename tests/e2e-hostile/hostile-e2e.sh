@@ -7,26 +7,32 @@
 # pixels, beside a category and packs of good pictures. Each program must show its window within
 # 5 s, show what could be read, stay below 300 MB of peak resident memory and close normally;
 # tessiva-pack list must name every hostile file that carries a library name. The files are
-# sparse, so the folder takes about a dozen megabytes of disk.
+# sparse, so the folder takes about a dozen megabytes of disk. LIMITS is "assert" to hold the
+# programs to the start-time and memory limits, or "report" to print the figures only (the
+# sanitizer build, which is several times slower and larger).
 # Usage: hostile-e2e.sh TESSIVA PACKSWEEP TESSIVA_PACK DIST X11_HELPER PLAY_HELPER
-#                       PACKSWEEP_HELPER HOSTILE_HELPER OUTPUT_FOLDER
+#                       PACKSWEEP_HELPER HOSTILE_HELPER OUTPUT_FOLDER LIMITS
 set -u
-game=$1 packsweep=$2 pack=$3 dist=$4 x11=$5 pictures=$6 dialog=$7 hostile=$8 out=$9
+game=$1 packsweep=$2 pack=$3 dist=$4 x11=$5 pictures=$6 dialog=$7 hostile=$8 out=$9 limits=${10-}
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.txt
 
 readonly start_limit_ms=5000 memory_limit_kb=$((300 * 1024))
 red=d02020 grid_colour=675885
+screen_w=1280 screen_h=1024
 
-work=$(mktemp -d /tmp/hostile-e2e-XXXXXX)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { fail_showing_screen "$@"; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
+work=$(mktemp -d /tmp/hostile-e2e-XXXXXX)
+at_exit rm -rf "$work"
+fail() { fail_showing_screen "$@"; }
+
+# Held to the limits, a program gets a little over its start limit to show its window, so that
+# a slow start still reports its figure; reported only, it gets what the test's timeout allows.
+case $limits in
+assert) window_seconds=$((start_limit_ms / 1000 + 5)) ;;
+report) window_seconds=40 ;;
+*) fail "LIMITS is assert or report, not '$limits'" ;;
+esac
 
 # The display libraries want a runtime folder; the window registry is private already.
 export XDG_RUNTIME_DIR=$work/runtime
@@ -112,23 +118,10 @@ du -sh "$program" | sed 's/^/disk used by the program folder: /'
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 peak_kb() { sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB$/\1/p' "/proc/$1/status"; }
 
-# Waits up to the start limit for a visible window of the process (of the class when one is
-# given, else by the dialog's title); sets shown to its id (empty when none came) and start_ms to
-# the time since BEGAN.
-wait_for_start() {   # wait_for_start PID CLASS BEGAN
-    local pid=$1 class=$2 began=$3
-    shown=""
-    while (($(now_ms) - began < start_limit_ms)); do
-        if [ -n "$class" ]; then
-            shown=$(xdotool search --onlyvisible --class "$class" 2>/dev/null | head -1)
-        else
-            shown=$(xdotool search --onlyvisible --pid "$pid" --name '^Tessiva Orlune$' 2>/dev/null | head -1)
-        fi
-        [ -n "$shown" ] && break
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    start_ms=$(($(now_ms) - began))
+check_start() {   # check_start MS NAME: the time the program took to show its window
+    echo "$2's window appeared after $1 ms"
+    [ "$limits" = report ] || (($1 <= start_limit_ms)) ||
+        fail "$2 took $1 ms to show its window, the limit is $start_limit_ms ms"
 }
 
 check_memory() {   # check_memory PID NAME
@@ -136,31 +129,32 @@ check_memory() {   # check_memory PID NAME
     kb=$(peak_kb "$1")
     [ -n "$kb" ] || fail "$2: no peak memory figure"
     echo "$2: peak resident memory $((kb / 1024)) MB"
-    ((kb < memory_limit_kb)) || fail "$2 used $((kb / 1024)) MB, the limit is 300 MB"
+    [ "$limits" = report ] || ((kb < memory_limit_kb)) ||
+        fail "$2 used $((kb / 1024)) MB, the limit is $((memory_limit_kb / 1024)) MB"
 }
 
 # --- The game ----------------------------------------------------------------------------------
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
-
-# The grid's cells: 150 x 110 from (144, 25), 164 apart; a 4 : 3 picture's top-left block
-# covers (146, 25) to (219, 80) in the first.
-cell_x() { echo $((180 + 164 * $1)); }
-# The category buttons down the left, 116 x 32 from (5, 20), 42 apart, sorted by name:
-# Good, Hostile, Later.
-category() { click 63 $((36 + 42 * $1)); }
-good_thumbnails() { shows "$(cell_x 0)" 50 $red && shows "$(cell_x 1)" 50 $red && shows "$(cell_x 2)" 50 $red; }
+# The gallery as the game lays it out over this folder (the first page shows Good's three
+# cells; every category uses the same grid). A quarter of the way into a cell lies in the top-left
+# block of a 4 : 3 picture fitted into it.
+read_gallery "$pictures" "$program" $screen_w $screen_h || fail "cannot lay the gallery out"
+((${#cells[@]} == 3 && ${#categories[@]} == 3)) ||
+    fail "the gallery has ${#cells[@]} cells and ${#categories[@]} categories, not 3 of each"
+thumbnail() { point_in "${cells[$1]}" 25 25; }
+# The category buttons down the left, sorted by name: Good, Hostile, Later.
+category() { click $(point_in "${categories[$1]}" 50 50); }
+good_thumbnails() {
+    shows $(thumbnail 0) $red && shows $(thumbnail 1) $red && shows $(thumbnail 2) $red
+}
 
 cd "$program" || fail "no program folder"
 began=$(now_ms)
-./Tessiva >"$out/game-output.txt" 2>&1 &
+in_background ./Tessiva >"$out/game-output.txt" 2>&1
 pid=$!
-pids+=("$pid")
-wait_for_start "$pid" Tessiva_MainForm "$began"
-window=$shown
-[ -n "$window" ] || fail "the game showed no window within 5 s"
-game_start_ms=$start_ms
-echo "the game's window appeared after $game_start_ms ms"
+window=$(wait_for_window --within $window_seconds) || fail "the game showed no window"
+game_start_ms=$(($(now_ms) - began))
+check_start $game_start_ms "the game"
 
 # 1. The gallery opens on Good, with its three thumbnails.
 eventually good_thumbnails || fail "the gallery does not show the three good thumbnails"
@@ -171,16 +165,17 @@ ok "the gallery shows the good category's thumbnails"
 #    shown. A click on the too-large one leaves the gallery as it is.
 rm -f "$later_picture" && mkfifo "$later_picture"
 category 1
-eventually shows "$(cell_x 1)" 50 $grid_colour || fail "Hostile shows something for a picture that is too large"
-shows "$(cell_x 0)" 50 $red || fail "Hostile does not show puzzle 32's picture"
+eventually shows $(thumbnail 1) $grid_colour ||
+    fail "Hostile shows something for a picture that is too large"
+shows $(thumbnail 0) $red || fail "Hostile does not show puzzle 32's picture"
 "$x11" screenshot "$out/2-hostile.png"
-click "$(cell_x 1)" 50
+click $(thumbnail 1)
 ok "the hostile category shows what could be read"
 
 # 3. Later, whose picture became a FIFO: an empty cell, and a click on it goes nowhere.
 category 2
-eventually shows "$(cell_x 0)" 50 $grid_colour || fail "Later shows a picture that is a FIFO"
-click "$(cell_x 0)" 50
+eventually shows $(thumbnail 0) $grid_colour || fail "Later shows a picture that is a FIFO"
+click $(thumbnail 0)
 "$x11" screenshot "$out/3-later.png"
 category 0
 eventually good_thumbnails || fail "the game stopped answering after the FIFO picture"
@@ -228,14 +223,10 @@ ok "tessiva-pack list names every hostile library file with its reason"
 # --- Packsweep ---------------------------------------------------------------------------------
 
 began=$(now_ms)
-./Packsweep >"$out/packsweep-output.txt" 2>&1 &
-app=$!
-pids+=("$app")
-wait_for_start "$app" "" "$began"
-main=$shown
-[ -n "$main" ] || fail "Packsweep showed no window within 5 s"
-packsweep_start_ms=$start_ms
-echo "Packsweep's window appeared after $packsweep_start_ms ms"
+start_dialog --within $window_seconds ./Packsweep >"$out/packsweep-output.txt" 2>&1 ||
+    fail "Packsweep showed no window"
+packsweep_start_ms=$(($(now_ms) - began))
+check_start $packsweep_start_ms Packsweep
 "$x11" screenshot "$out/4-packsweep.png"
 
 # Every row selected and uninstalled: exactly the readable packs go (the good ones among them),
@@ -243,7 +234,7 @@ echo "Packsweep's window appeared after $packsweep_start_ms ms"
 # carry no puzzle's name.
 keys "$main" Down Home shift+End Tab Return
 confirm=$(message_box "$main")
-[[ "$(xdotool getwindowname "$confirm")" == "Confirm Uninstall" ]] || fail "no confirmation"
+is_confirmation "$confirm" || fail "no confirmation"
 answer "$confirm" alt+y
 done_box=$(message_box "$main")
 "$x11" screenshot "$out/5-uninstalled.png"

@@ -7,6 +7,11 @@
 //       finds the four pieces of the 2 x 2 puzzle on the board (WIDTH x HEIGHT at the top
 //       left, leaving out the corner from (SKIP_X, SKIP_Y) on) and prints the drags that put
 //       them together (see Plan); exits with 1 when they cannot be found or placed
+//   play_e2e_helper gallery FOLDER WIDTH HEIGHT
+//       lays the game's gallery out over the program folder FOLDER (its library and theme) for a
+//       client area of WIDTH x HEIGHT, as the game does, and prints its rectangles in client
+//       coordinates, each as "X Y WIDTH HEIGHT": "grid ...", then "cell K ..." for each cell of
+//       the first page and "category K ..." for each category button, top to bottom
 
 #include <cairo.h>
 
@@ -14,8 +19,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <string>
 #include <vector>
+
+#include "foundation/ApplicationException.h"
+#include "pages/GameSession.h"
+#include "pages/PageNavigator.h"
+#include "pages/PageStart.h"
+#include "platform/Platform.h"
+#include "platform/WindowApi.h"
+#include "ui/ListViewItemControl.h"
 
 namespace {
 
@@ -210,6 +225,48 @@ int Plan(const char* file, int width, int height, int skipX, int skipY) {
     return 1;
 }
 
+struct StayingNavigator : PageNavigator {
+    void ShowPageStart() override {}
+    void ShowPageGameStart() override {}
+    void ShowPageGame() override {}
+    void RequestClose() override {}
+};
+
+void PrintRect(const std::string& what, const Gdiplus::Rect& r) {
+    std::printf("%s %d %d %d %d\n", what.c_str(), r.X, r.Y, r.Width, r.Height);
+}
+
+// The real gallery page on the headless window system, so that the positions the end-to-end
+// scripts press and read come from the layout code itself.
+int Gallery(std::string folder, int width, int height) {
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    try {
+        PlatformSession platform("play_e2e_helper");
+        if (!platform.Started())
+            return 1;
+        const GameSession game(folder);
+        StayingNavigator navigator;
+        PageStart page(game.GetBoard(), navigator);
+        page.Create(nullptr, RECT{0, 0, width, height}, "gallery", WS_POPUP);
+        if (!page.Handle())
+            return 1;
+        PrintRect("grid", page.Grid.Bounds);
+        for (size_t k = 0; k < page.Grid.VisibleItems.size(); ++k)
+            PrintRect("cell " + std::to_string(k), page.Grid.VisibleItems[k]->Bounds);
+        for (size_t k = 0; k < page.CategoryButtons.size(); ++k)
+            PrintRect("category " + std::to_string(k), page.CategoryButtons[k]->Bounds);
+        page.DestroyWindow();
+        return 0;
+    } catch (const ApplicationException& e) {
+        std::fprintf(stderr, "play_e2e_helper: %s\n", e.LocationText().c_str());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "play_e2e_helper: %s\n", e.what());
+        return 1;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -220,9 +277,12 @@ int main(int argc, char** argv) {
     if (argc == 7 && std::strcmp(argv[1], "plan") == 0)
         return Plan(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                     std::atoi(argv[6]));
+    if (argc == 5 && std::strcmp(argv[1], "gallery") == 0)
+        return Gallery(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     std::fprintf(stderr,
                  "usage: play_e2e_helper blocks FILE.png WIDTH HEIGHT\n"
                  "       play_e2e_helper size FILE.png\n"
-                 "       play_e2e_helper plan SHOT.png WIDTH HEIGHT SKIP_X SKIP_Y\n");
+                 "       play_e2e_helper plan SHOT.png WIDTH HEIGHT SKIP_X SKIP_Y\n"
+                 "       play_e2e_helper gallery FOLDER WIDTH HEIGHT\n");
     return 2;
 }

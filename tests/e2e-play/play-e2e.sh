@@ -17,15 +17,10 @@ screen_w=1280 screen_h=1024
 red=d02020 green=20b020 blue=2040d0 yellow=e0d020
 grid_colour=675885
 
-work=$(mktemp -d /tmp/play-e2e-XXXXXX)
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { fail_showing_screen "$@"; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
+work=$(mktemp -d /tmp/play-e2e-XXXXXX)
+at_exit rm -rf "$work"
+fail() { fail_showing_screen "$@"; }
 
 # A registry of this run's own, so that other tests' windows (and a game being played) do not
 # count, and ours does not disturb them.
@@ -54,31 +49,13 @@ read -r _ thumb_h <<<"$(sizes UI/TrackBar_Bar.png)"
 [ -n "$button_h" ] && [ -n "$wide_button_h" ] && [ -n "$track_h" ] && [ -n "$thumb_h" ] ||
     fail "the theme's image sizes are unknown"
 
-# Runs the command until it succeeds, for up to 10 s (the shared step waits 5 s).
-eventually() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-click() {   # click X Y [WINDOW]
-    xdotool mousemove --window "${3:-$window}" "$1" "$2" click 1
-}
-
-# Presses at (X, Y), moves by (DX, DY) in steps with the button held, releases there.
-drag() {
-    local x=$1 y=$2 dx=$3 dy=$4 k
-    xdotool mousemove --window "$window" "$x" "$y" mousedown 1
-    sleep 0.1
-    for k in 1 2 3 4; do
-        xdotool mousemove --window "$window" $((x + dx * k / 4)) $((y + dy * k / 4))
-        sleep 0.1
-    done
-    xdotool mouseup 1
-    sleep 0.2
-}
+# The gallery's cells where the game puts them on this screen.
+read_gallery "$helper" "$program" $screen_w $screen_h || fail "cannot lay the gallery out"
+# The 4 : 3 picture fitted into the first cell: a quarter of the way into the cell lies in its
+# top-left block.
+thumbnail=$(point_in "${cells[0]}" 25 25)
+# Where a second thumbnail would be: the grid shows only its own colour there.
+beside_thumbnail=$(point_in "${cells[0]}" 150 150)
 
 # The completion panel: a visible 400 x 200 window of the game's class.
 panel() {
@@ -90,25 +67,18 @@ panel() {
 }
 
 cd "$program" || fail "no program folder"
-./Tessiva >"$out/run.txt" 2>&1 &
+in_background ./Tessiva >"$out/run.txt" 2>&1
 pid=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --class Tessiva_MainForm 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "the main window did not appear"
+window=$(wait_for_window) || fail "the main window did not appear"
 
-# 1. The gallery: the one thumbnail in the grid's first cell (the grid at 129, 10 with a margin
-#    of 15; the 4 : 3 picture fitted into 150 x 110, so its top-left block starts at 146, 25).
-eventually shows 180 50 $red || fail "the gallery shows no thumbnail"
+# 1. The gallery: the one thumbnail in the grid's first cell.
+eventually --within 10 shows $thumbnail $red || fail "the gallery shows no thumbnail"
 "$x11" screenshot "$out/1-gallery.png"
 ok "the gallery shows the puzzle's thumbnail"
-click 219 80
+click $(point_in "${cells[0]}" 50 50)
 
 # 2. The set-up page: the picture, 40 % of the client area, centred above the controls.
-eventually shows 300 250 $red || fail "the set-up page did not appear"
+eventually --within 10 shows 300 250 $red || fail "the set-up page did not appear"
 ok "the set-up page shows the picture"
 # The slider: right of the centre line by 40, its lower edge the Start button's height + 15
 # above the window's. A press on the track's left end puts the thumb there; the drag goes on
@@ -122,7 +92,8 @@ drag $((slider_left + 2)) "$slider_y" -500 0
 click $((screen_w / 2 + 40 + 40)) $((screen_h - 5 - button_h / 2))
 
 # 3. The play page: the picture's preview in the bottom-right corner, 200 x 150 at first.
-eventually shows $((screen_w - 1 - 150)) $((screen_h - 1 - 110)) $red || fail "the play page did not appear"
+eventually --within 10 shows $((screen_w - 1 - 150)) $((screen_h - 1 - 110)) $red ||
+    fail "the play page did not appear"
 sleep 0.5
 "$x11" screenshot "$out/3-play.png"
 # The board ends 6 pixels above the bar; the preview sits in the bottom-right corner.
@@ -137,7 +108,7 @@ while read -r x y dx dy; do
 done < <(tail -n +2 "$out/plan.txt")
 
 # 4. The completion panel over the assembled picture.
-eventually panel >/dev/null || fail "no completion panel after the last piece"
+eventually --within 10 panel >/dev/null || fail "no completion panel after the last piece"
 completion=$(panel)
 "$x11" screenshot "$out/4-complete.png"
 # Each quarter shows its block where the panel leaves it visible: at its middle or near one of
@@ -168,26 +139,18 @@ ok "the puzzle is solved and the completion panel is up"
 click $((200 - 40 - wide_button_w / 2)) $((200 - 10 - wide_button_h / 2)) "$completion"
 
 # 5. The gallery again, with its thumbnail, and no panel.
-eventually shows 180 50 $red || fail "the gallery did not come back"
-eventually shows 300 250 $grid_colour || fail "the gallery's grid is not shown"
+eventually --within 10 shows $thumbnail $red || fail "the gallery did not come back"
+eventually --within 10 shows $beside_thumbnail $grid_colour ||
+    fail "the gallery's grid is not shown"
 panel >/dev/null && fail "the completion panel stayed"
 "$x11" screenshot "$out/5-gallery.png"
 ok "back in the gallery"
 
 # 6. Closing the window ends the game with exit code 1.
 "$x11" close "$window"
-code=124
-for _ in $(seq 100); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid"
-        code=$?
-        break
-    fi
-    sleep 0.1
-done
-pid_done=$pid
-pid=""
-[ "$code" -eq 1 ] || { kill -9 "$pid_done" 2>/dev/null; fail "the game ended with $code, not 1"; }
+code=0
+wait_for_exit "$pid" || code=$?
+[ "$code" -eq 1 ] || fail "the game ended with $code, not 1"
 [ -s "$out/run.txt" ] && fail "the game printed: $(head -3 "$out/run.txt")"
 ok "closing the window ends the game with exit code 1"
 echo "play end-to-end: all checks passed"

@@ -8,23 +8,20 @@
 set -euo pipefail
 src=$1 bin=$2 dist=$3 version=$4 helper=$5 out=$6
 here=$(dirname "${BASH_SOURCE[0]}")
+source "$here/../e2e-common/x11-steps.sh"
 work=$(mktemp -d /tmp/tessiva-install-XXXXXX)
 chmod 755 "$work"   # the player below runs the installed programs from here
 root=$work/root
 folder=$root/usr/lib/tessiva
 manifest=$bin/install_manifest.txt
-background=()
 # The build tree's manifest records the developer's own install; ours must not replace it.
 if [[ -f $manifest ]]; then cp -p "$manifest" "$work/manifest.saved"; fi
 cleanup() {
-    for pid in "${background[@]}"; do kill "$pid" 2>/dev/null || true; done
     if [[ -f $work/manifest.saved ]]; then cp -p "$work/manifest.saved" "$manifest"; else rm -f "$manifest"; fi
     chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
 }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-source "$here/../e2e-common/x11-steps.sh"
+at_exit cleanup
 
 # Our own registry folder, so a game started by another test does not count as running.
 export XDG_RUNTIME_DIR=$work/run
@@ -48,29 +45,21 @@ library >"$work/library-before"
 
 # Starts Packsweep with the given command; sets app (its pid) and main (its dialog).
 start_packsweep() {
-    "$@" >>"$out/packsweep.txt" 2>&1 &
-    app=$!
-    background+=("$app")
-    main=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$app" --name '^Tessiva Orlune$' \
-        | head -1) || fail "the dialog did not appear"
-    xdotool windowfocus --sync "$main"
+    start_dialog "$@" >>"$out/packsweep.txt" 2>&1 || fail "the dialog did not appear"
 }
 height() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\)$/\1/p'; }
 
 # 2. The game through its link.
-"$root/usr/bin/tessiva" >"$out/game.txt" 2>&1 &
+in_background "$root/usr/bin/tessiva" >"$out/game.txt" 2>&1
 game=$!
-background+=("$game")
-window=$(wait_for_window)
-[[ -n $window ]] || fail "the installed game's window did not appear"
+window=$(wait_for_window) || fail "the installed game's window did not appear"
 xprop -id "$window" WM_CLASS | grep -q '"Tessiva_MainForm"' || fail "the window's class"
 
 # 3. Packsweep through its link refuses while that game runs, without asking.
 start_packsweep "$root/usr/bin/packsweep"
 keys "$main" Down Home Tab Return
 refusal=$(message_box "$main")
-[[ "$(xdotool getwindowname "$refusal" 2>/dev/null)" != "Confirm Uninstall" ]] \
-    || fail "asked while the game runs"
+! is_confirmation "$refusal" || fail "asked while the game runs"
 refusal_height=$(height "$refusal")
 "$helper" screenshot "$out/refusal.png"
 answer "$refusal" Return
@@ -101,7 +90,7 @@ fi
 start_packsweep "${player[@]}" NO_AT_BRIDGE=1 "$root/usr/bin/packsweep"
 keys "$main" Down Home Tab Return
 confirm=$(message_box "$main")
-[[ "$(xdotool getwindowname "$confirm")" == "Confirm Uninstall" ]] || fail "no confirmation"
+is_confirmation "$confirm" || fail "no confirmation"
 answer "$confirm" alt+y
 report=$(message_box "$main")
 report_height=$(height "$report")

@@ -15,15 +15,9 @@ if [[ -z "${PACKSWEEP_E2E_UNDER_XVFB:-}" ]]; then
 fi
 
 packsweep=$1 helper=$2 shots=$3 game=${4:-}
-work=$(mktemp -d /tmp/packsweep-e2e-XXXXXX)
-background=()
-cleanup() {
-  for pid in "${background[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/x11-steps.sh"
+work=$(mktemp -d /tmp/packsweep-e2e-XXXXXX)
+at_exit rm -rf "$work"
 
 # The game's stand-ins run with a runtime folder of their own and the dialog with none: the
 # registry must not depend on either.
@@ -53,12 +47,7 @@ expect_files() {
 
 # Starts the dialog; sets app (its pid) and main (its window).
 start() {
-  env -u XDG_RUNTIME_DIR "$program/Packsweep" &
-  app=$!
-  background+=("$app")
-  main=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$app" --name '^Tessiva Orlune$' \
-    | head -1) || fail "the dialog did not appear"
-  xdotool windowfocus --sync "$main"
+  start_dialog env -u XDG_RUNTIME_DIR "$program/Packsweep" || fail "the dialog did not appear"
 }
 
 shot() {
@@ -76,7 +65,7 @@ start
 shot dialog
 keys "$main" Down Home Down shift+Down Tab Return
 confirm=$(message_box "$main")
-[[ "$(xdotool getwindowname "$confirm")" == "Confirm Uninstall" ]] || fail "no confirmation"
+is_confirmation "$confirm" || fail "no confirmation"
 shot confirmation
 answer "$confirm" alt+y
 done_box=$(message_box "$main")
@@ -90,38 +79,33 @@ expect_files ./2.pck ./Packsweep ./Puzzles ./Puzzles/00000001.dat.bak ./Puzzles/
 #    the window's program has another runtime folder. The list has been read anew, so its last
 #    row is now alpha.
 mkdir -m 700 "$work/other-run"
-XDG_RUNTIME_DIR=$work/other-run "$helper" hold-class Tessiva_MainForm > "$work/held" &
-background+=("$!")
+in_background env XDG_RUNTIME_DIR="$work/other-run" "$helper" hold-class Tessiva_MainForm \
+  > "$work/held"
 holder=$!
-timeout 10 bash -c "until grep -q held '$work/held'; do sleep 0.1; done" || fail "no lock"
+eventually --within 10 grep -q held "$work/held" || fail "no lock"
 keys "$main" shift+Tab End space Tab Return
 refusal=$(message_box "$main")
-[[ "$(xdotool getwindowname "$refusal" 2>/dev/null)" != "Confirm Uninstall" ]] \
-  || fail "asked while the game runs"
+! is_confirmation "$refusal" || fail "asked while the game runs"
 shot refusal
 answer "$refusal" Return
 expect_files ./2.pck ./Packsweep ./Puzzles ./Puzzles/00000001.dat.bak ./Puzzles/00000002.dat \
   ./Puzzles/00000002.jpg ./Puzzles/00000007.dat ./Puzzles/00000007.jpg
-kill "$holder"
-wait "$holder" 2>/dev/null || true
+end_process "$holder"
 
 # 2b. The same while the X server shows a window of the game's class that has no registry mark.
-"$helper" hold-x-window Tessiva_MainForm > "$work/shown" &
-background+=("$!")
+in_background "$helper" hold-x-window Tessiva_MainForm > "$work/shown"
 holder=$!
-timeout 10 bash -c "until grep -q held '$work/shown'; do sleep 0.1; done" || fail "no X window"
+eventually --within 10 grep -q held "$work/shown" || fail "no X window"
 keys "$main" Return
 refusal=$(message_box "$main")
-[[ "$(xdotool getwindowname "$refusal" 2>/dev/null)" != "Confirm Uninstall" ]] \
-  || fail "asked while the X server shows the game"
+! is_confirmation "$refusal" || fail "asked while the X server shows the game"
 answer "$refusal" Return
-kill "$holder"
-wait "$holder" 2>/dev/null || true
+end_process "$holder"
 
 # 3. With the game gone the same selection is confirmed and removed with puzzles 2 and 7.
 keys "$main" Return
 confirm=$(message_box "$main")
-[[ "$(xdotool getwindowname "$confirm")" == "Confirm Uninstall" ]] || fail "no confirmation"
+is_confirmation "$confirm" || fail "no confirmation"
 answer "$confirm" alt+y
 done_box=$(message_box "$main")
 answer "$done_box" Return
@@ -147,28 +131,24 @@ finish
 
 # 7. The real game, when it has been built, is recognised as running too.
 if [[ -n "$game" && -x "$game" ]]; then
-  "$game" &
+  in_background "$game"
   game_pid=$!
-  background+=("$game_pid")
-  timeout 20 xdotool search --sync --onlyvisible --class Tessiva_MainForm >/dev/null \
-    || fail "the game did not start"
+  wait_for_window --within 20 >/dev/null || fail "the game did not start"
   "$helper" write-pack "$program/4.pck" Kept "4"
   echo x > "$program/Puzzles/00000004.jpg"
   start
   keys "$main" Down Home Tab Return
   refusal=$(message_box "$main")
-  [[ "$(xdotool getwindowname "$refusal" 2>/dev/null)" != "Confirm Uninstall" ]] \
-    || fail "asked while the game runs"
+  ! is_confirmation "$refusal" || fail "asked while the game runs"
   shot refusal-game
   answer "$refusal" Return
   [[ -e "$program/4.pck" && -e "$program/Puzzles/00000004.jpg" ]] \
     || fail "deleted while the game runs"
   # Once the game has ended the same selection is confirmed; No keeps it.
-  kill "$game_pid"
-  wait "$game_pid" 2>/dev/null || true
+  end_process "$game_pid"
   keys "$main" Return
   confirm=$(message_box "$main")
-  [[ "$(xdotool getwindowname "$confirm")" == "Confirm Uninstall" ]] || fail "no confirmation"
+  is_confirmation "$confirm" || fail "no confirmation"
   answer "$confirm" alt+n
   [[ -e "$program/4.pck" && -e "$program/Puzzles/00000004.jpg" ]] || fail "deleted after No"
   keys "$main" Escape

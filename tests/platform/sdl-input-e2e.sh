@@ -6,12 +6,10 @@
 # Usage: sdl-input-e2e.sh PROBE OUTPUT_FILE
 set -u
 probe=$1 out=$2
-"$probe" >"$out" 2>&1 &
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e-common/process-steps.sh"
+in_background "$probe" >"$out" 2>&1
 pid=$!
-for _ in $(seq 100); do
-    grep -q ready "$out" && break
-    sleep 0.1
-done
+eventually --within 10 grep -q ready "$out"
 sleep 0.3
 xdotool mousemove 150 160 mousedown 1
 sleep 0.2
@@ -20,13 +18,8 @@ sleep 0.2
 xdotool mousemove 20 30
 sleep 0.2
 xdotool mouseup 1
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -9 "$pid" 2>/dev/null
-wait "$pid"
-code=$?
+code=0
+wait_for_exit "$pid" 5 || code=$?
 cat "$out"
 failures=0
 expect() {
