@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the pages stand on, read from a program folder: the library lists, the theme, the UI
 // images and the board with its cut; released again when the session ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play page: the pieces on the board, a bar of skinned buttons and the clock along the
 // bottom, and a preview of the picture in the bottom-right corner whose size a magnifier

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The set-up page: the chosen picture with the cut's lines over it, a "Difficulty:" slider for
 // the pieces along the picture's longer side, the resulting piece count, and "Start" and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the pages ask of the game's shell: showing another page and ending the game. The main
 // window implements it; the pages never reach the shell otherwise.

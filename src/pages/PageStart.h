@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The gallery: a column of category buttons on the left, the chosen category's pictures in a
 // paged grid of thumbnails, and "More Puzzles", "Other Products" and "Exit Game" as strips of

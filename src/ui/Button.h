@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A theme image with a caption that reports a click: a press inside arms it, a later release
 // inside clicks.

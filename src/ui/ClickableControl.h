@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The click rule both buttons share: a press inside arms, a later release inside clicks.
 

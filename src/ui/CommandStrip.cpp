@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CommandStrip.h"
 
 CommandStrip::CommandStrip(StyleId buttonStyle, const std::string& text, ContainerControl* parent)

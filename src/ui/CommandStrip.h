@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rows of commands dressed as strips of interlocking puzzle pieces: a single command between
 // two end pieces, and longer strips whose pieces follow one another.

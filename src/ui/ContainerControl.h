@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A control with an ordered, non-owning list of children: paint, layout and mouse dispatch
 // follow the list order, and notifications travel on to the parent.

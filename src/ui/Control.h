@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every drawn control: style, anchors, absolute bounds and the paint and mouse slots.
 

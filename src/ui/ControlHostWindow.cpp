@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ControlHostWindow.h"
 
 LRESULT ControlHostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every page: a window whose whole client area is one control tree, the window
 // object being the tree's root. All of the window's messages pass one guard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of the game's modal panels: a real modal window over its owner whose whole area is a
 // control tree, with a solid background, a centred caption and a white frame.

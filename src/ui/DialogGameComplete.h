@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The completion panel: "Well Done!" with "Back to Gallery" and "Close"; each button ends it
 // with its own style id.

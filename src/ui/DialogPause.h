@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pause panel: "Paused" and one "Resume" button, which ends it with 0.
 

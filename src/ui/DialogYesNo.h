@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Back to Gallery?" confirmation: "Yes" ends it with 6, "No" with 7.
 

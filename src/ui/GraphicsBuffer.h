@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The off-screen surface that every paint of every window is composed in before one block copy
 // to the window; one shared instance grows as windows need it.

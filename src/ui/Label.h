@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A theme image with a caption and no input: strip end pieces, page captions, the clock.
 

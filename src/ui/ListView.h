@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A paged grid of picture thumbnails: as many fixed-size cells as fit, one page at a time, with
 // a "Page %i of %i" caption and previous and next buttons when the pictures need more pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One cell of a list view: the thumbnail of one picture, fitted and framed; a release over it
 // activates the picture.

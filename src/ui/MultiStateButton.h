@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A button with two looks and two captions; its owner sets the state, the button only reports
 // clicks.

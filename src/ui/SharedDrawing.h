@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing objects every control shares: created on first use, kept for the life of the
 // process, recoloured by each user right before use.

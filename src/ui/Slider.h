@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A thumb dragged along a track; reports each whole-step change of its value to its parent.
 

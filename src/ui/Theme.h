@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The theme image store: PNG files of one theme folder looked up by style id and checked flag,
 // decoded on first use.

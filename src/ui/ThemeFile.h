@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The theme's files: which file each style draws in each state, listed once for the theme,
 // the theme art generator and the tests.

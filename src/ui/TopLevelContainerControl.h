@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The root of one window's control tree: turns the window's messages into tree calls and paints
 // the tree through the shared off-screen buffer.

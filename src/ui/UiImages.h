@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three images of the program's UI folder: slider track, slider thumb and magnifier.
 

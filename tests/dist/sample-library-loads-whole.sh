@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The shipped sample library must load completely: at least 3 categories and 30 pictures, one
 # category large enough to page, and nothing skipped.
 set -euo pipefail

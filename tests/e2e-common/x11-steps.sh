@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Steps shared by the end-to-end scripts that drive the real programs under Xvfb with xdotool.
 # Source it from bash; it brings the process steps along. The dialog steps (message_box, answer,
 # finish) work on the process whose pid is in $app and call the script's fail() when a step

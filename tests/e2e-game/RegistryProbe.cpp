@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks the per-user window class registry from a separate process, as the pack remover does:
 //   registry_probe CLASS   prints "yes" and exits 0 when a top-level window of CLASS is alive,
 //                          prints "no" and exits 1 otherwise

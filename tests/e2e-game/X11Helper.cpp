@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small X11 helper for the end-to-end tests:
 //   x11_helper screenshot FILE.png   the whole screen as a PNG
 //   x11_helper close WINDOW          asks the window to close, as a window manager's close box

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game program under a real X server (run inside xvfb-run, 1280x1024, no window manager,
 # -noreset so that the server does not restart between the two runs below):
 # silent exit 0 without a display; the main window's title, class, size and colour; the window

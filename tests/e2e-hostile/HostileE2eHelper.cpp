@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files for the hostile program folder test that the shell cannot write by itself:
 //   hostile_e2e_helper library FOLDER/
 //       writes the hostile library of the library tests into the folder (see HostileLibrary.h)

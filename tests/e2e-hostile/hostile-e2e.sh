@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game and the real pack remover on a program folder full of hostile files, under a
 # real X server (run inside xvfb-run, 1280x1024, no window manager, through private-registry.sh):
 # huge sparse library files, packs of 100,000 ids, of ids that overflow and of one missing id

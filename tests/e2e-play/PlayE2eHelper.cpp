@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture work for the play end-to-end test, on PNG files:
 //   play_e2e_helper blocks FILE.png WIDTH HEIGHT
 //       writes a picture of four plain colour blocks, one per quarter: red, green, blue, yellow

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A whole game in the real program under a real X server (run inside xvfb-run, 1280x1024, no
 # window manager), driven by xdotool alone: the gallery's first thumbnail, the slider at its
 # lowest value, Start, the four pieces of the 2 x 2 puzzle found on a screenshot and dragged

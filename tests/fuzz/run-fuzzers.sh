@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each libFuzzer target of a sanitizer build for a bounded time, one after another:
 #   run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]
 # A crash, a leak, an input that takes over 1 s or needs over 512 MB fails the run; the input

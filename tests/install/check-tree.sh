@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree, from make install or from the Debian package: the program folder
 # in usr/lib/tessiva/, the links to its programs, the desktop entries, the icons, the metainfo
 # and the version the tools print.

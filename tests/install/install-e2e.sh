@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make install into a temporary root as a packager runs it (DESTDIR, PREFIX=/usr), then the
 # installed programs through their links under Xvfb: the game's window and its exit code 1,
 # Packsweep's refusal while that game runs, Packsweep over a library its user may not change

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make install without DESTDIR, into a temporary prefix: the desktop's icon cache and menu
 # database are refreshed there, and the install says so.
 # Usage: live-install.sh BUILD_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built from the build tree's install rules as make package builds it:
 # its name and control fields (run-time dependencies only), its files unpacked with dpkg -x,
 # and lintian's verdict when lintian is there.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pack remover's real dialog under Xvfb: the sorted list, an uninstall with its refreshed
 # list, the refusal while a game window is registered or shown by the X server (whatever the
 # environment of either program), and the exit codes of Exit, Escape and the close box. Run it

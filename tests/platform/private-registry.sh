@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a window class registry of its own. The registry's folders follow the user
 # id alone, so a test that counts live windows would meet every other test's windows and the
 # game the user may be playing; in a private mount namespace an empty folder covers each of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Mouse input through the SDL backend under a real X server (inside xvfb-run, no window
 # manager): a press in the window, a drag out of it to the top-left and a release there all
 # reach the window, with client coordinates that turn negative outside it; then a modal panel
