@@ -30,4 +30,4 @@ public:
     ScratchFolder() : TempFolder(Place::MemoryWhenPossible) { std::filesystem::create_directory(path + "Puzzles"); }
 };
 
-}  // namespace BenchFiles
+}   // namespace BenchFiles

@@ -150,8 +150,7 @@ void BM_ThumbnailClickToSetUpPageDrawn(benchmark::State& state) {
             ShowWindow(setUp, SW_HIDE);
             state.ResumeTiming();
         }
-        const Gdiplus::Size size =
-            PlayPictureSize(kClientWidth, kClientHeight, kPhotoWidth, kPhotoHeight);
+        const Gdiplus::Size size = PlayPictureSize(kClientWidth, kClientHeight, kPhotoWidth, kPhotoHeight);
         if (session.GetBoard().picture->GetWidth() != static_cast<UINT>(size.Width))
             state.SkipWithError("the play picture does not have the expected size");
         setUp.DestroyWindow();
@@ -241,4 +240,4 @@ BENCHMARK(BM_MakePlayPicture)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_CategorySwitchToFirstPageDrawn)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_SliderStepAt25Redraw)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-}  // namespace
+}   // namespace

@@ -49,4 +49,4 @@ void BM_BuildGrid25x25(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildGrid25x25)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+}   // namespace

@@ -21,8 +21,8 @@ std::unique_ptr<GraphicsPath> Cell(int col, int row) {
     auto path = std::make_unique<GraphicsPath>(FillModeAlternate);
     const Point top[4] = {{x, y}, {x + cell / 3, y - t}, {x + 2 * cell / 3, y - t}, {x + cell, y}};
     path->AddBeziers(top, 4);
-    const Point right[4] = {{x + cell, y}, {x + cell + t, y + cell / 3}, {x + cell + t, y + 2 * cell / 3},
-                            {x + cell, y + cell}};
+    const Point right[4] = {
+        {x + cell, y}, {x + cell + t, y + cell / 3}, {x + cell + t, y + 2 * cell / 3}, {x + cell, y + cell}};
     path->AddBeziers(right, 4);
     path->AddLine(x + cell, y + cell, x, y + cell);
     path->CloseFigure();
@@ -34,7 +34,8 @@ std::unique_ptr<Bitmap> Picture() {
     uint8_t* data = picture->PixelData();
     for (int y = 0; y < kPicture; ++y)
         for (int x = 0; x < kPicture; ++x)
-            reinterpret_cast<uint32_t*>(data + y * picture->Stride())[x] = 0xFF000000u | uint32_t(x * 7 & 0xFF) << 16 | uint32_t(y & 0xFF);
+            reinterpret_cast<uint32_t*>(data + y * picture->Stride())[x] =
+                0xFF000000u | uint32_t(x * 7 & 0xFF) << 16 | uint32_t(y & 0xFF);
     picture->MarkDirty();
     return picture;
 }
@@ -134,4 +135,4 @@ void DrawCaption(benchmark::State& state) {
 }
 BENCHMARK(DrawCaption)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+}   // namespace

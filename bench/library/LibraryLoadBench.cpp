@@ -75,4 +75,4 @@ void BM_LoadHostileLibrary(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadHostileLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-}  // namespace
+}   // namespace

@@ -35,8 +35,8 @@ public:
             all.push_back(row);
         return all;
     }
-    MessageBoxAnswer ShowMessageBox(const std::string& text, const std::optional<std::string>&,
-                                    MessageBoxIcon, MessageBoxButtons) override {
+    MessageBoxAnswer ShowMessageBox(const std::string& text, const std::optional<std::string>&, MessageBoxIcon,
+                                    MessageBoxButtons) override {
         lastText = text;
         return MessageBoxAnswer::Yes;
     }
@@ -59,8 +59,7 @@ public:
         }
     }
     void AddKeptPack() const {
-        WriteFile(folder + "2.pck",
-                  "Name=Kept\r\nPuzzles=" + IdList(kRemovedPuzzles + 1, kKeptPuzzles) + "\r\n", true);
+        WriteFile(folder + "2.pck", "Name=Kept\r\nPuzzles=" + IdList(kRemovedPuzzles + 1, kKeptPuzzles) + "\r\n", true);
     }
 
     BenchFiles::ScratchFolder scratch;
@@ -93,4 +92,4 @@ void BM_UninstallLargePack(benchmark::State& state) {
 }
 BENCHMARK(BM_UninstallLargePack)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-}  // namespace
+}   // namespace

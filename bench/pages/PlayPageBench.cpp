@@ -37,8 +37,7 @@ std::unique_ptr<Gdiplus::Bitmap> NewPicture(int width, int height) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             reinterpret_cast<uint32_t*>(data + y * picture->Stride())[x] =
-                0xFF000000u | uint32_t(x * 3 & 0xFF) << 16 | uint32_t(y * 5 & 0xFF) << 8 |
-                uint32_t((x ^ y) & 0xFF);
+                0xFF000000u | uint32_t(x * 3 & 0xFF) << 16 | uint32_t(y * 5 & 0xFF) << 8 | uint32_t((x ^ y) & 0xFF);
     picture->MarkDirty();
     return picture;
 }
@@ -159,8 +158,8 @@ void BM_JoiningDrop(benchmark::State& state) {
         piece->offsetX = half.offsetX + 5;
         piece->offsetY = half.offsetY + 5;
         // On top, so that the press picks it up.
-        auto position = std::find_if(board.groups.begin(), board.groups.end(),
-                                     [&](const auto& g) { return g.get() == piece; });
+        auto position =
+            std::find_if(board.groups.begin(), board.groups.end(), [&](const auto& g) { return g.get() == piece; });
         std::rotate(position, std::next(position), board.groups.end());
         const POINT at = PlayPage::CentreOf(*piece->pieces[0], *piece);
         page.Press(at.x, at.y);
@@ -194,4 +193,4 @@ void BM_ClockTick(benchmark::State& state) {
 }
 BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+}   // namespace

@@ -118,4 +118,4 @@ void BM_GroupHitTest625(benchmark::State& state) {
 }
 BENCHMARK(BM_GroupHitTest625)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+}   // namespace

@@ -62,15 +62,14 @@ void DecodeAndDrawPage(benchmark::State& state, bool reduced) {
     const Gdiplus::Size cellSize(ListView::ItemWidth, ListView::ItemHeight);
     for (auto _ : state) {
         for (int i = 0; i < kPerPage; ++i) {
-            Gdiplus::Bitmap picture = reduced ? Gdiplus::Bitmap(pictures.PathOf(i), cellSize)
-                                              : Gdiplus::Bitmap(pictures.PathOf(i));
+            Gdiplus::Bitmap picture =
+                reduced ? Gdiplus::Bitmap(pictures.PathOf(i), cellSize) : Gdiplus::Bitmap(pictures.PathOf(i));
             if (picture.GetLastStatus() != Gdiplus::Ok) {
                 state.SkipWithError("a picture did not decode");
                 return;
             }
-            g.DrawImage(&picture, FitRect(static_cast<int>(picture.GetWidth()),
-                                          static_cast<int>(picture.GetHeight()), 0, 0,
-                                          cellSize.Width, cellSize.Height));
+            g.DrawImage(&picture, FitRect(static_cast<int>(picture.GetWidth()), static_cast<int>(picture.GetHeight()),
+                                          0, 0, cellSize.Width, cellSize.Height));
         }
         g.Flush();
     }
@@ -120,4 +119,4 @@ BENCHMARK(BM_ThumbnailPageFullDecode)->Unit(benchmark::kMillisecond)->MinTime(2.
 BENCHMARK(BM_ThumbnailPageReducedDecode)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ListViewFirstPaintOfAPage)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-}  // namespace
+}   // namespace

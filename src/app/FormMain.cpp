@@ -13,7 +13,7 @@ constexpr RECT kDefaultRect{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 // The text the frame is created with; WM_CREATE replaces it with the title at once.
 constexpr const char* kInitialText = "Tessiva";
 
-}  // namespace
+}   // namespace
 
 FormMain::FormMain(Board& board) : view(board, *this) {}
 
@@ -23,8 +23,7 @@ FormMain::~FormMain() {
 }
 
 bool FormMain::CreateFrame() {
-    return Create(nullptr, kDefaultRect, kInitialText,
-                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+    return Create(nullptr, kDefaultRect, kInitialText, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                   WS_EX_APPWINDOW | WS_EX_WINDOWEDGE) != nullptr;
 }
 
@@ -79,8 +78,7 @@ LRESULT FormMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         SetWindowText(Handle(), kTitle);
-        view.Create(Handle(), kDefaultRect, std::string(),
-                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+        view.Create(Handle(), kDefaultRect, std::string(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
         return 0;
     case WM_SIZE:
         OnSize(wParam);

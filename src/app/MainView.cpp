@@ -6,7 +6,7 @@ namespace {
 constexpr DWORD kPageStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr RECT kDefaultRect{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
-}  // namespace
+}   // namespace
 
 MainView::MainView(Board& board, PageNavigator& navigator)
     : pageStart(board, navigator), pageGameStart(board, navigator), pageGame(board, navigator) {}

@@ -7,10 +7,9 @@ namespace {
 std::shared_ptr<const std::string> SharedText(const char* text) {
     return std::make_shared<const std::string>(text ? text : "");
 }
-}  // namespace
+}   // namespace
 
-ApplicationException::ApplicationException(const char* location, const char* extraText1,
-                                           const char* extraText2)
+ApplicationException::ApplicationException(const char* location, const char* extraText1, const char* extraText2)
     : ErrorCode(static_cast<uint32_t>(errno)),
       Location(SharedText(location)),
       ExtraText1(SharedText(extraText1)),

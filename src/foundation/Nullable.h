@@ -11,7 +11,7 @@ template <class T>
 class Nullable {
 public:
     Nullable() = default;
-    Nullable(const T& value) : value(value), HasValue(true) {}  // NOLINT: assigning a T sets it
+    Nullable(const T& value) : value(value), HasValue(true) {}   // NOLINT: assigning a T sets it
 
     Nullable& operator=(const T& newValue) {
         value = newValue;

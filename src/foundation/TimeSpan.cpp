@@ -6,11 +6,9 @@
 namespace {
 // The largest whole number of seconds whose ticks fit in 64 bits.
 constexpr int64_t kMaxSeconds = 922'337'203'685;
-}  // namespace
+}   // namespace
 
-TimeSpan TimeSpan::FromHoursMinutes(int32_t hours, int32_t minutes) {
-    return TimeSpan(TimeToTicks(hours, minutes));
-}
+TimeSpan TimeSpan::FromHoursMinutes(int32_t hours, int32_t minutes) { return TimeSpan(TimeToTicks(hours, minutes)); }
 
 int64_t TimeSpan::TimeToTicks(int32_t hours, int32_t minutes) {
     const int64_t seconds = int64_t{hours} * 3600 + int64_t{minutes} * 60;

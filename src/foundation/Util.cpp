@@ -53,7 +53,7 @@ const char* ParseIntOrFailure(std::string_view text, int32_t& result) {
     result = static_cast<int32_t>(value);
     return nullptr;
 }
-}  // namespace
+}   // namespace
 
 int32_t ParseInt(std::string_view text) {
     int32_t value = 0;
@@ -79,7 +79,7 @@ struct FileDescriptor {
             close(fd);
     }
 };
-}  // namespace
+}   // namespace
 
 std::string ReadFileAscii(const std::string& path, bool swapNibbles) {
     FileDescriptor file;
@@ -133,8 +133,7 @@ std::string GetModulePath() {
     if (length <= 0 || length >= PATH_MAX)
         RaiseError("Util::GetModulePath (18)");
     link[static_cast<size_t>(length)] = '\0';
-    std::unique_ptr<char, decltype(&std::free)> canonical(realpath(link.data(), nullptr),
-                                                          &std::free);
+    std::unique_ptr<char, decltype(&std::free)> canonical(realpath(link.data(), nullptr), &std::free);
     if (!canonical)
         RaiseError("Util::GetModulePath (20)");
     return FolderOf(canonical.get());
@@ -204,10 +203,9 @@ private:
     [[maybe_unused]] ssize_t written = write(reportFd, &error, sizeof error);
     _exit(127);
 }
-}  // namespace
+}   // namespace
 
-void SetOpenUrlCursorHooks(std::function<void()> showWaitCursor,
-                           std::function<void()> restoreCursor) {
+void SetOpenUrlCursorHooks(std::function<void()> showWaitCursor, std::function<void()> restoreCursor) {
     OpenUrlCursorHooks() = {std::move(showWaitCursor), std::move(restoreCursor)};
 }
 
@@ -246,4 +244,4 @@ void OpenUrl(const std::string& address) {
         RaiseError("Util::OpenUrl (10)");
 }
 
-}  // namespace Util
+}   // namespace Util

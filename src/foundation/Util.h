@@ -45,7 +45,6 @@ void OpenUrl(const std::string& address);
 
 // The windowing layer installs these so OpenUrl can show the wait cursor while it starts the
 // browser and restore the previous cursor afterwards. Both default to doing nothing.
-void SetOpenUrlCursorHooks(std::function<void()> showWaitCursor,
-                           std::function<void()> restoreCursor);
+void SetOpenUrlCursorHooks(std::function<void()> showWaitCursor, std::function<void()> restoreCursor);
 
-}  // namespace Util
+}   // namespace Util

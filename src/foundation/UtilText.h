@@ -19,4 +19,4 @@ std::string FromLibraryText(std::string_view bytes);
 // "apple"; U+FFFD before U+10000). Returns <0, 0 or >0.
 int CompareUtf16(std::string_view a, std::string_view b);
 
-}  // namespace UtilText
+}   // namespace UtilText

@@ -25,8 +25,7 @@ public:
     virtual std::string GetLabel() { return std::string(); }
     // Draws the cut lines in picture pixels with the picture's top left at (x, y); the width
     // and height are not used because the lines are never scaled.
-    virtual void DrawPreview(Gdiplus::Graphics& graphics, int32_t x, int32_t y, int32_t width,
-                             int32_t height) = 0;
+    virtual void DrawPreview(Gdiplus::Graphics& graphics, int32_t x, int32_t y, int32_t width, int32_t height) = 0;
     // Replaces the pieces with a new cut of the current picture, row by row from the top.
     virtual void BuildPieces(std::vector<std::unique_ptr<Piece>>& pieces) = 0;
 

@@ -5,8 +5,7 @@
 
 #include "gfx/Matrix.h"
 
-void MapSegmentMatrix(Gdiplus::Matrix& matrix, int32_t templateLength, const GridVertex& start,
-                      const GridVertex& end) {
+void MapSegmentMatrix(Gdiplus::Matrix& matrix, int32_t templateLength, const GridVertex& start, const GridVertex& end) {
     const float dx = static_cast<float>(end.x - start.x);
     const float dy = static_cast<float>(end.y - start.y);
     const float length = std::sqrt(dx * dx + dy * dy);
@@ -18,6 +17,5 @@ void MapSegmentMatrix(Gdiplus::Matrix& matrix, int32_t templateLength, const Gri
         c = dx / length;
         n = dy / length;
     }
-    matrix.SetElements(s * c, s * n, -s * n, s * c, static_cast<float>(start.x),
-                       static_cast<float>(start.y));
+    matrix.SetElements(s * c, s * n, -s * n, s * c, static_cast<float>(start.x), static_cast<float>(start.y));
 }

@@ -9,14 +9,13 @@
 namespace Gdiplus {
 class GraphicsPath;
 class Matrix;
-}
+}   // namespace Gdiplus
 
 class EdgeShape {
 public:
     // Appends the edge running from `from` to `to` to the path's current figure. The figure
     // starts exactly at `from` and ends exactly at `to`. Not re-entrant: shapes reuse a work array.
-    virtual void AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from,
-                           const GridVertex& to) = 0;
+    virtual void AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from, const GridVertex& to) = 0;
 
     // False: the template is laid from the first vertex to the second. True: the partner that
     // lays it from the second to the first and walks it backwards.
@@ -35,5 +34,4 @@ protected:
 // Sets the matrix that maps template point (0, 0) onto start and (templateLength, 0) onto end:
 // a rotation onto the segment with one uniform scale. A zero-length segment maps every
 // template point onto start.
-void MapSegmentMatrix(Gdiplus::Matrix& matrix, int32_t templateLength, const GridVertex& start,
-                      const GridVertex& end);
+void MapSegmentMatrix(Gdiplus::Matrix& matrix, int32_t templateLength, const GridVertex& start, const GridVertex& end);

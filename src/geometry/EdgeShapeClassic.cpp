@@ -15,17 +15,15 @@ std::vector<Gdiplus::Point> Negated(const std::vector<Gdiplus::Point>& points) {
     return result;
 }
 
-}  // namespace
+}   // namespace
 
 // Points on the curve: (0,0) (317,31) (389,-15) (370,-115) (500,-250) (630,-115) (611,-15)
 // (683,31) (1000,0); the two points before each are its segment's control points. The head is
 // 25 % of the length high, the neck spans about 370..630, the shoulders bow 4 % the other way.
 const std::vector<Gdiplus::Point> EdgeTemplateTabUp = {
-    {0, 0},       {171, 40},    {284, 35},    {317, 31},    {345, 28},
-    {388, 13},    {389, -15},   {391, -58},   {375, -71},   {370, -115},
-    {363, -185},  {421, -250},  {500, -250},  {579, -250},  {637, -185},
-    {630, -115},  {625, -71},   {609, -58},   {611, -15},   {612, 13},
-    {655, 28},    {683, 31},    {716, 35},    {829, 40},    {1000, 0},
+    {0, 0},      {171, 40},   {284, 35},   {317, 31},   {345, 28},   {388, 13},   {389, -15},  {391, -58}, {375, -71},
+    {370, -115}, {363, -185}, {421, -250}, {500, -250}, {579, -250}, {637, -185}, {630, -115}, {625, -71}, {609, -58},
+    {611, -15},  {612, 13},   {655, 28},   {683, 31},   {716, 35},   {829, 40},   {1000, 0},
 };
 const std::vector<Gdiplus::Point> EdgeTemplateTabDown = Negated(EdgeTemplateTabUp);
 
@@ -44,16 +42,11 @@ struct EdgeShapeClassic::SharedSet {
     }
 };
 
-EdgeShapeClassic* EdgeShapeClassic::TabUp() {
-    return &Shared().tabUp;
-}
+EdgeShapeClassic* EdgeShapeClassic::TabUp() { return &Shared().tabUp; }
 
-EdgeShapeClassic* EdgeShapeClassic::TabDown() {
-    return &Shared().tabDown;
-}
+EdgeShapeClassic* EdgeShapeClassic::TabDown() { return &Shared().tabDown; }
 
-void EdgeShapeClassic::AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from,
-                                 const GridVertex& to) {
+void EdgeShapeClassic::AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from, const GridVertex& to) {
     if (from.x == to.x && from.y == to.y) {
         // A cell under one pixel wide: no direction to lay a tab along.
         path.AddLine(from.x, from.y, to.x, to.y);
@@ -76,10 +69,7 @@ void EdgeShapeClassic::AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& 
 }
 
 EdgeShapeClassic::EdgeShapeClassic(const std::vector<Gdiplus::Point>& points, bool reversed)
-    : EdgeShape(reversed),
-      templatePoints(points),
-      templateLength(points.at(points.size() - 1).X),
-      work(points.size()) {
+    : EdgeShape(reversed), templatePoints(points), templateLength(points.at(points.size() - 1).X), work(points.size()) {
     if (reversed)
         std::reverse(templatePoints.begin(), templatePoints.end());
 }

@@ -15,8 +15,7 @@ public:
     static EdgeShapeClassic* TabUp();
     static EdgeShapeClassic* TabDown();
 
-    void AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from,
-                   const GridVertex& to) override;
+    void AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from, const GridVertex& to) override;
 
     // Stored back to front when reversed.
     std::vector<Gdiplus::Point> templatePoints;

@@ -8,11 +8,8 @@ EdgeShapeLine* EdgeShapeLine::Shared() {
     return &line;
 }
 
-EdgeShapeLine::EdgeShapeLine() : EdgeShape(false) {
-    partner = this;
-}
+EdgeShapeLine::EdgeShapeLine() : EdgeShape(false) { partner = this; }
 
-void EdgeShapeLine::AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from,
-                              const GridVertex& to) {
+void EdgeShapeLine::AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from, const GridVertex& to) {
     path.AddLine(from.x, from.y, to.x, to.y);
 }

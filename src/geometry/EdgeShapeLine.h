@@ -9,8 +9,7 @@ public:
     // The one shared instance; it is its own partner.
     static EdgeShapeLine* Shared();
 
-    void AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from,
-                   const GridVertex& to) override;
+    void AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from, const GridVertex& to) override;
 
 private:
     EdgeShapeLine();

@@ -6,10 +6,8 @@
 #include "gfx/GraphicsPath.h"
 #include "gfx/Matrix.h"
 
-const std::vector<Gdiplus::Point> PolyTemplateA = {
-    {0, 0}, {30, -10}, {60, 20}, {70, -5}, {100, 0}};
-const std::vector<Gdiplus::Point> PolyTemplateB = {
-    {0, 0}, {40, -15}, {45, 25}, {80, -15}, {100, 0}};
+const std::vector<Gdiplus::Point> PolyTemplateA = {{0, 0}, {30, -10}, {60, 20}, {70, -5}, {100, 0}};
+const std::vector<Gdiplus::Point> PolyTemplateB = {{0, 0}, {40, -15}, {45, 25}, {80, -15}, {100, 0}};
 
 struct EdgeShapePolyLine::SharedSet {
     EdgeShapePolyLine a{PolyTemplateA, false};
@@ -25,16 +23,11 @@ struct EdgeShapePolyLine::SharedSet {
     }
 };
 
-EdgeShapePolyLine* EdgeShapePolyLine::SharedA() {
-    return &Shared().a;
-}
+EdgeShapePolyLine* EdgeShapePolyLine::SharedA() { return &Shared().a; }
 
-EdgeShapePolyLine* EdgeShapePolyLine::SharedB() {
-    return &Shared().b;
-}
+EdgeShapePolyLine* EdgeShapePolyLine::SharedB() { return &Shared().b; }
 
-void EdgeShapePolyLine::AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from,
-                                  const GridVertex& to) {
+void EdgeShapePolyLine::AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from, const GridVertex& to) {
     const GridVertex& start = reversed ? to : from;
     const GridVertex& end = reversed ? from : to;
     const int count = static_cast<int>(templatePoints.size());

@@ -13,8 +13,7 @@ public:
     static EdgeShapePolyLine* SharedA();
     static EdgeShapePolyLine* SharedB();
 
-    void AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from,
-                   const GridVertex& to) override;
+    void AddToPath(Gdiplus::GraphicsPath& path, const GridVertex& from, const GridVertex& to) override;
 
     // Never stored reversed; its length is the x of its last point.
     std::vector<Gdiplus::Point> templatePoints;

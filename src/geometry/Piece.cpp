@@ -7,8 +7,7 @@
 #include "gfx/Graphics.h"
 #include "gfx/TextureBrush.h"
 
-Piece::Piece(PictureOwner* owner, const std::array<GridVertex, 4>& vertices,
-             const std::array<EdgeShape*, 4>& edges)
+Piece::Piece(PictureOwner* owner, const std::array<GridVertex, 4>& vertices, const std::array<EdgeShape*, 4>& edges)
     : owner(owner), vertices(vertices), edges(edges) {
     outline.Reset(std::make_unique<Gdiplus::GraphicsPath>(Gdiplus::FillModeAlternate));
     BuildOutline(*outline, vertices, edges);

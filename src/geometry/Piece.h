@@ -20,8 +20,7 @@ class Piece {
 public:
     // Builds the outline, the bounds and the image. Vertices run top-left, top-right,
     // bottom-right, bottom-left; edge k runs from vertex k to vertex (k + 1) mod 4.
-    Piece(PictureOwner* owner, const std::array<GridVertex, 4>& vertices,
-          const std::array<EdgeShape*, 4>& edges);
+    Piece(PictureOwner* owner, const std::array<GridVertex, 4>& vertices, const std::array<EdgeShape*, 4>& edges);
     Piece(const Piece&) = delete;
     Piece& operator=(const Piece&) = delete;
 

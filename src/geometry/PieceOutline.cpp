@@ -12,7 +12,6 @@ void BuildOutline(Gdiplus::GraphicsPath& path, const std::array<GridVertex, 4>& 
     path.CloseFigure();
 }
 
-bool PieceHitTest(const Gdiplus::Rect& bounds, const CPtr<Gdiplus::GraphicsPath>& outline,
-                  int32_t x, int32_t y) {
+bool PieceHitTest(const Gdiplus::Rect& bounds, const CPtr<Gdiplus::GraphicsPath>& outline, int32_t x, int32_t y) {
     return bounds.Contains(x, y) && outline->IsVisible(x, y);
 }

@@ -19,5 +19,4 @@ void BuildOutline(Gdiplus::GraphicsPath& path, const std::array<GridVertex, 4>& 
 
 // Whether the picture pixel (x, y) lies on a piece with these bounds and outline. The right
 // and bottom edges of the bounds are exclusive; points in a socket are not on the piece.
-bool PieceHitTest(const Gdiplus::Rect& bounds, const CPtr<Gdiplus::GraphicsPath>& outline,
-                  int32_t x, int32_t y);
+bool PieceHitTest(const Gdiplus::Rect& bounds, const CPtr<Gdiplus::GraphicsPath>& outline, int32_t x, int32_t y);

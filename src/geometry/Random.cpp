@@ -9,6 +9,4 @@ int32_t Random::Next() {
     return static_cast<int32_t>((state >> 16) & 0x7FFFu);
 }
 
-void Random::Reset(uint32_t seed) {
-    state = seed;
-}
+void Random::Reset(uint32_t seed) { state = seed; }

@@ -19,8 +19,7 @@ std::string SquarCut::GetLabel() {
     return text;
 }
 
-void SquarCut::DrawPreview(Gdiplus::Graphics& graphics, int32_t x, int32_t y, int32_t,
-                           int32_t) {
+void SquarCut::DrawPreview(Gdiplus::Graphics& graphics, int32_t x, int32_t y, int32_t, int32_t) {
     const Gdiplus::SmoothingMode previousMode = graphics.GetSmoothingMode();
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighSpeed);
     // A fresh grid: the preview shows the style of the cut, not the cut a game will use.
@@ -35,8 +34,7 @@ void SquarCut::DrawPreview(Gdiplus::Graphics& graphics, int32_t x, int32_t y, in
     for (int32_t i = 0; i < rows; ++i)
         for (int32_t j = 0; j <= columns; ++j) {
             path.StartFigure();
-            verticalEdges.at(i * (columns + 1) + j)
-                ->AddToPath(path, Vertex(i, j), Vertex(i + 1, j));
+            verticalEdges.at(i * (columns + 1) + j)->AddToPath(path, Vertex(i, j), Vertex(i + 1, j));
         }
     Gdiplus::Matrix matrix;
     matrix.Translate(static_cast<float>(x), static_cast<float>(y), Gdiplus::MatrixOrderPrepend);
@@ -74,25 +72,19 @@ void SquarCut::BuildPieces(std::vector<std::unique_ptr<Piece>>& pieces) {
         }
 }
 
-EdgeShape* SquarCut::BorderEdge() {
-    return EdgeShapeLine::Shared();
-}
+EdgeShape* SquarCut::BorderEdge() { return EdgeShapeLine::Shared(); }
 
-EdgeShape* SquarCut::InnerEdge() {
-    return EdgeShapeLine::Shared();
-}
+EdgeShape* SquarCut::InnerEdge() { return EdgeShapeLine::Shared(); }
 
 void SquarCut::ComputeGridSize() {
     const int32_t width = static_cast<int32_t>(owner->picture->GetWidth());
     const int32_t height = static_cast<int32_t>(owner->picture->GetHeight());
     if (width < height) {
         rows = longSideCount;
-        columns = RoundHalfAwayFromZero(
-            static_cast<float>(static_cast<double>(longSideCount) * width / height));
+        columns = RoundHalfAwayFromZero(static_cast<float>(static_cast<double>(longSideCount) * width / height));
     } else {
         columns = longSideCount;
-        rows = RoundHalfAwayFromZero(
-            static_cast<float>(static_cast<double>(longSideCount) * height / width));
+        rows = RoundHalfAwayFromZero(static_cast<float>(static_cast<double>(longSideCount) * height / width));
     }
     columns = std::max(columns, 1);
     rows = std::max(rows, 1);

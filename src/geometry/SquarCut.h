@@ -15,8 +15,7 @@ public:
 
     // "N pieces" for the current picture and longSideCount.
     std::string GetLabel() override;
-    void DrawPreview(Gdiplus::Graphics& graphics, int32_t x, int32_t y, int32_t width,
-                     int32_t height) override;
+    void DrawPreview(Gdiplus::Graphics& graphics, int32_t x, int32_t y, int32_t width, int32_t height) override;
     void BuildPieces(std::vector<std::unique_ptr<Piece>>& pieces) override;
 
     // The shape of a grid line on the picture border, and of one between two pieces.

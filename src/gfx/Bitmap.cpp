@@ -15,7 +15,7 @@ uint32_t* PixelAt(cairo_surface_t* surface, int x, int y) {
     return reinterpret_cast<uint32_t*>(row) + x;
 }
 
-}  // namespace
+}   // namespace
 
 Detail::SurfaceHolder* Detail::Access::Surface(const Bitmap* bitmap) {
     return bitmap ? bitmap->surface.get() : nullptr;
@@ -52,13 +52,9 @@ Bitmap::Bitmap(int width, int height, int stride, PixelFormat format, uint8_t* s
     surface = std::make_unique<Detail::SurfaceHolder>(std::move(created));
 }
 
-Bitmap::Bitmap(const std::string& path) {
-    Decode(path, Size(kMaxSide + 1, kMaxSide + 1));
-}
+Bitmap::Bitmap(const std::string& path) { Decode(path, Size(kMaxSide + 1, kMaxSide + 1)); }
 
-Bitmap::Bitmap(const std::string& path, const Size& atLeast) {
-    Decode(path, atLeast);
-}
+Bitmap::Bitmap(const std::string& path, const Size& atLeast) { Decode(path, atLeast); }
 
 Bitmap::~Bitmap() = default;
 
@@ -141,9 +137,7 @@ const uint8_t* Bitmap::PixelData() const {
     return cairo_image_surface_get_data(surface->Get());
 }
 
-int Bitmap::Stride() const {
-    return surface ? cairo_image_surface_get_stride(surface->Get()) : 0;
-}
+int Bitmap::Stride() const { return surface ? cairo_image_surface_get_stride(surface->Get()) : 0; }
 
 void Bitmap::MarkDirty() {
     if (surface)
@@ -170,8 +164,6 @@ Status Bitmap::Record(Status status) const {
     return status;
 }
 
-Status ReadJpegSize(const std::string& path, Size& size) {
-    return Detail::ReadJpegFileSize(path, size);
-}
+Status ReadJpegSize(const std::string& path, Size& size) { return Detail::ReadJpegFileSize(path, size); }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -14,7 +14,7 @@ namespace Gdiplus {
 namespace Detail {
 class SurfaceHolder;
 struct Access;
-}
+}   // namespace Detail
 
 class Bitmap {
 public:
@@ -40,7 +40,7 @@ public:
     Bitmap(const Bitmap&) = delete;
     Bitmap& operator=(const Bitmap&) = delete;
 
-    UINT GetWidth() const;    // 0 for a failed bitmap
+    UINT GetWidth() const;   // 0 for a failed bitmap
     UINT GetHeight() const;
     PixelFormat GetPixelFormat() const { return format; }
     Status GetLastStatus();
@@ -75,4 +75,4 @@ private:
 // size. FileNotFound, or UnknownImageFormat for a file that is not a JPEG with a readable header.
 Status ReadJpegSize(const std::string& path, Size& size);
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -107,4 +107,4 @@ void TextureBrush::UpdatePattern() {
     cairo_pattern_set_matrix(pattern->Get(), &m);
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

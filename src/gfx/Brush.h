@@ -24,4 +24,4 @@ private:
     mutable Status lastStatus = Ok;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

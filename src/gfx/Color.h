@@ -11,8 +11,7 @@ public:
     Color() = default;
     Color(ARGB argb) : argb(argb) {}
     Color(BYTE r, BYTE g, BYTE b) : Color(255, r, g, b) {}
-    Color(BYTE a, BYTE r, BYTE g, BYTE b)
-        : argb((ARGB(a) << 24) | (ARGB(r) << 16) | (ARGB(g) << 8) | ARGB(b)) {}
+    Color(BYTE a, BYTE r, BYTE g, BYTE b) : argb((ARGB(a) << 24) | (ARGB(r) << 16) | (ARGB(g) << 8) | ARGB(b)) {}
 
     ARGB GetValue() const { return argb; }
     void SetValue(ARGB value) { argb = value; }
@@ -30,4 +29,4 @@ private:
     ARGB argb = 0xFF000000;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -25,9 +25,7 @@ Font::Font(const std::string& familyName, float emSize, int style, Unit unit)
 
 Font::~Font() = default;
 
-float Font::GetPixelSize() const {
-    return unit == UnitPoint ? emSize * 96.0f / 72.0f : emSize;
-}
+float Font::GetPixelSize() const { return unit == UnitPoint ? emSize * 96.0f / 72.0f : emSize; }
 
 void Font::Build(const std::string& family) {
     if (!(emSize > 0.0f) && status == Ok)
@@ -40,4 +38,4 @@ void Font::Build(const std::string& family) {
     description = std::make_unique<Detail::FontDescription>(d);
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -14,7 +14,7 @@ class FontFamily;
 namespace Detail {
 class FontDescription;
 struct Access;
-}
+}   // namespace Detail
 
 class Font {
 public:
@@ -49,4 +49,4 @@ private:
     std::unique_ptr<Detail::FontDescription> description;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

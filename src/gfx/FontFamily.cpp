@@ -56,7 +56,7 @@ bool FamilyAvailable(const std::string& name) {
     return false;
 }
 
-}  // namespace
+}   // namespace
 
 FontFamily::FontFamily(const std::string& name) : name(name) {
     if (!FamilyAvailable(name))
@@ -68,4 +68,4 @@ const FontFamily* FontFamily::GenericSansSerif() {
     return &sansSerif;
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -26,4 +26,4 @@ private:
     Status status = Ok;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

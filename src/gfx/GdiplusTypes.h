@@ -174,8 +174,10 @@ struct RectF {
     RectF() = default;
     RectF(float x, float y, float width, float height) : X(x), Y(y), Width(width), Height(height) {}
     RectF(const Rect& r)
-        : X(static_cast<float>(r.X)), Y(static_cast<float>(r.Y)),
-          Width(static_cast<float>(r.Width)), Height(static_cast<float>(r.Height)) {}
+        : X(static_cast<float>(r.X)),
+          Y(static_cast<float>(r.Y)),
+          Width(static_cast<float>(r.Width)),
+          Height(static_cast<float>(r.Height)) {}
 
     float GetLeft() const { return X; }
     float GetTop() const { return Y; }
@@ -190,4 +192,4 @@ struct RectF {
     float Height = 0.0f;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

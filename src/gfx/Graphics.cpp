@@ -47,9 +47,7 @@ Status Graphics::Record(Status status) {
     return status;
 }
 
-Status Graphics::Ready() {
-    return context ? Ok : Record(InvalidParameter);
-}
+Status Graphics::Ready() { return context ? Ok : Record(InvalidParameter); }
 
 Status Graphics::SetSmoothingMode(SmoothingMode mode) {
     if (Ready() != Ok)
@@ -124,19 +122,15 @@ Status Graphics::ResetTransform() {
 
 // ---- clip ----
 
-Status Graphics::SetClip(const Rect& rect, CombineMode mode) {
-    return SetClip(RectF(rect), mode);
-}
+Status Graphics::SetClip(const Rect& rect, CombineMode mode) { return SetClip(RectF(rect), mode); }
 
 Status Graphics::SetClip(const RectF& rect, CombineMode mode) {
     if (Ready() != Ok)
         return InvalidParameter;
     cairo_t* cr = context->Get();
     // The world rectangle's corners in pixels, rounded to whole pixels.
-    PointF corners[4] = {{rect.X, rect.Y},
-                         {rect.GetRight(), rect.Y},
-                         {rect.X, rect.GetBottom()},
-                         {rect.GetRight(), rect.GetBottom()}};
+    PointF corners[4] = {
+        {rect.X, rect.Y}, {rect.GetRight(), rect.Y}, {rect.X, rect.GetBottom()}, {rect.GetRight(), rect.GetBottom()}};
     transform.TransformPoints(corners, 4);
     float minX = corners[0].X, maxX = corners[0].X, minY = corners[0].Y, maxY = corners[0].Y;
     for (const PointF& p : corners) {
@@ -181,8 +175,7 @@ Status Graphics::GetClipBounds(Rect* rect) const {
     Matrix inverse = transform;
     if (inverse.Invert() != Ok)
         return InvalidParameter;
-    PointF corners[4] = {PointF(float(device.X), float(device.Y)),
-                         PointF(float(device.GetRight()), float(device.Y)),
+    PointF corners[4] = {PointF(float(device.X), float(device.Y)), PointF(float(device.GetRight()), float(device.Y)),
                          PointF(float(device.X), float(device.GetBottom())),
                          PointF(float(device.GetRight()), float(device.GetBottom()))};
     inverse.TransformPoints(corners, 4);
@@ -196,8 +189,6 @@ Status Graphics::GetClipBounds(Rect* rect) const {
     return Ok;
 }
 
-bool Graphics::IsClipEmpty() const {
-    return context && context->hasClip && context->clip.IsEmptyArea();
-}
+bool Graphics::IsClipEmpty() const { return context && context->hasClip && context->clip.IsEmptyArea(); }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

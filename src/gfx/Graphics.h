@@ -82,7 +82,7 @@ public:
     // At a point the image is drawn unscaled, one bitmap pixel per world unit.
     Status DrawImage(Bitmap* image, int x, int y);
     Status DrawImage(Bitmap* image, float x, float y);
-    Status DrawImage(Bitmap* image, const Rect& dest);     // the whole image scaled into dest
+    Status DrawImage(Bitmap* image, const Rect& dest);   // the whole image scaled into dest
     Status DrawImage(Bitmap* image, int x, int y, int width, int height);
     Status DrawImage(Bitmap* image, const RectF& dest);
     // The source rectangle (in image pixels) scaled into dest.
@@ -91,13 +91,13 @@ public:
 
     // UTF-8 text laid out in the rectangle: wrapped at word boundaries to its width, aligned by
     // the format (near when there is none) and clipped to the rectangle.
-    Status DrawString(const std::string& text, const Font* font, const RectF& layoutRect,
-                      const StringFormat* format, const Brush* brush);
+    Status DrawString(const std::string& text, const Font* font, const RectF& layoutRect, const StringFormat* format,
+                      const Brush* brush);
     Status DrawString(const char* text, int length, const Font* font, const RectF& layoutRect,
                       const StringFormat* format, const Brush* brush);
     // The rectangle the text of DrawString would cover, and how many lines it takes.
-    Status MeasureString(const std::string& text, const Font* font, const RectF& layoutRect,
-                         const StringFormat* format, RectF* boundingBox, int* linesFilled = nullptr);
+    Status MeasureString(const std::string& text, const Font* font, const RectF& layoutRect, const StringFormat* format,
+                         RectF* boundingBox, int* linesFilled = nullptr);
 
 private:
     Status Record(Status status);
@@ -112,4 +112,4 @@ private:
     Status lastStatus = Ok;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

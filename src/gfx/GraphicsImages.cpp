@@ -28,7 +28,7 @@ bool IsWholePixelTranslation(const cairo_matrix_t& m) {
            m.y0 == std::floor(m.y0);
 }
 
-}  // namespace
+}   // namespace
 
 Status Graphics::DrawImage(Bitmap* image, int x, int y) {
     if (Ready() != Ok)
@@ -40,8 +40,8 @@ Status Graphics::DrawImage(Bitmap* image, int x, int y) {
     cairo_set_source_surface(cr, surface->Get(), x, y);
     cairo_matrix_t m;
     cairo_get_matrix(cr, &m);
-    cairo_pattern_set_filter(cairo_get_source(cr), IsWholePixelTranslation(m) ? CAIRO_FILTER_NEAREST
-                                                                             : FilterFor(interpolationMode));
+    cairo_pattern_set_filter(cairo_get_source(cr),
+                             IsWholePixelTranslation(m) ? CAIRO_FILTER_NEAREST : FilterFor(interpolationMode));
     // The source does not extend beyond the image, so painting touches only the image's area.
     cairo_paint(cr);
     return Ok;
@@ -54,9 +54,7 @@ Status Graphics::DrawImage(Bitmap* image, float x, float y) {
     return DrawImage(image, RectF(x, y, float(surface->Width()), float(surface->Height())));
 }
 
-Status Graphics::DrawImage(Bitmap* image, const Rect& dest) {
-    return DrawImage(image, RectF(dest));
-}
+Status Graphics::DrawImage(Bitmap* image, const Rect& dest) { return DrawImage(image, RectF(dest)); }
 
 Status Graphics::DrawImage(Bitmap* image, int x, int y, int width, int height) {
     return DrawImage(image, RectF(Rect(x, y, width, height)));
@@ -69,8 +67,7 @@ Status Graphics::DrawImage(Bitmap* image, const RectF& dest) {
     return DrawScaled(image, dest, RectF(0.0f, 0.0f, float(s->Width()), float(s->Height())));
 }
 
-Status Graphics::DrawImage(Bitmap* image, const Rect& dest, int srcX, int srcY, int srcWidth, int srcHeight,
-                           Unit) {
+Status Graphics::DrawImage(Bitmap* image, const Rect& dest, int srcX, int srcY, int srcWidth, int srcHeight, Unit) {
     return DrawScaled(image, RectF(dest), RectF(Rect(srcX, srcY, srcWidth, srcHeight)));
 }
 
@@ -103,4 +100,4 @@ Status Graphics::DrawScaled(Bitmap* image, const RectF& dest, const RectF& src) 
     return Ok;
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

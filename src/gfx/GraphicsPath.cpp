@@ -82,8 +82,7 @@ Extents PathExtents(const std::vector<PointF>& points, const std::vector<uint8_t
     return ext;
 }
 
-Extents ExtentsUnder(const std::vector<PointF>& points, const std::vector<uint8_t>& types,
-                     const Matrix* matrix) {
+Extents ExtentsUnder(const std::vector<PointF>& points, const std::vector<uint8_t>& types, const Matrix* matrix) {
     if (!matrix || points.empty())
         return PathExtents(points, types);
     std::vector<PointF> moved = points;
@@ -102,7 +101,7 @@ Rect PixelBounds(const Extents& ext) {
     return Rect(left, top, right - left, bottom - top);
 }
 
-}  // namespace
+}   // namespace
 
 GraphicsPath::GraphicsPath(FillMode fillMode) : fillMode(fillMode) {}
 
@@ -162,13 +161,9 @@ Status GraphicsPath::AddLine(int x1, int y1, int x2, int y2) {
     return AddLine(PointF(float(x1), float(y1)), PointF(float(x2), float(y2)));
 }
 
-Status GraphicsPath::AddLine(float x1, float y1, float x2, float y2) {
-    return AddLine(PointF(x1, y1), PointF(x2, y2));
-}
+Status GraphicsPath::AddLine(float x1, float y1, float x2, float y2) { return AddLine(PointF(x1, y1), PointF(x2, y2)); }
 
-Status GraphicsPath::AddLine(const Point& a, const Point& b) {
-    return AddLine(PointF(a), PointF(b));
-}
+Status GraphicsPath::AddLine(const Point& a, const Point& b) { return AddLine(PointF(a), PointF(b)); }
 
 Status GraphicsPath::AddLine(const PointF& a, const PointF& b) {
     const PointF both[2] = {a, b};
@@ -221,9 +216,7 @@ Status GraphicsPath::AddBeziers(const PointF* in, int count) {
     return Ok;
 }
 
-Status GraphicsPath::AddRectangle(const Rect& rect) {
-    return AddRectangle(RectF(rect));
-}
+Status GraphicsPath::AddRectangle(const Rect& rect) { return AddRectangle(RectF(rect)); }
 
 Status GraphicsPath::AddRectangle(const RectF& rect) {
     StartFigure();
@@ -253,9 +246,9 @@ Status GraphicsPath::GetBounds(RectF* bounds, const Matrix* matrix, const Pen*) 
     if (!bounds)
         return Record(InvalidParameter);
     const Extents ext = ExtentsUnder(points, types, matrix);
-    *bounds = ext.Empty() ? RectF()
-                          : RectF(float(ext.minX), float(ext.minY), float(ext.maxX - ext.minX),
-                                  float(ext.maxY - ext.minY));
+    *bounds = ext.Empty()
+                  ? RectF()
+                  : RectF(float(ext.minX), float(ext.minY), float(ext.maxX - ext.minX), float(ext.maxY - ext.minY));
     return Ok;
 }
 
@@ -285,9 +278,7 @@ Status GraphicsPath::GetLastStatus() {
     return status;
 }
 
-void GraphicsPath::Changed() {
-    mask.reset();
-}
+void GraphicsPath::Changed() { mask.reset(); }
 
 Status GraphicsPath::Record(Status status) const {
     if (status != Ok)
@@ -295,4 +286,4 @@ Status GraphicsPath::Record(Status status) const {
     return status;
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

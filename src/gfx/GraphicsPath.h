@@ -38,14 +38,14 @@ public:
     Status AddLine(float x1, float y1, float x2, float y2);
     Status AddLine(const Point& a, const Point& b);
     Status AddLine(const PointF& a, const PointF& b);
-    Status AddLines(const Point* points, int count);     // count >= 2: connected lines
+    Status AddLines(const Point* points, int count);   // count >= 2: connected lines
     Status AddLines(const PointF* points, int count);
     Status AddBezier(const Point& p1, const Point& c1, const Point& c2, const Point& p2);
     Status AddBezier(const PointF& p1, const PointF& c1, const PointF& c2, const PointF& p2);
     // A start point and three points per segment: count = 3n + 1, n >= 1.
     Status AddBeziers(const Point* points, int count);
     Status AddBeziers(const PointF* points, int count);
-    Status AddRectangle(const Rect& rect);     // a closed figure of its own
+    Status AddRectangle(const Rect& rect);   // a closed figure of its own
     Status AddRectangle(const RectF& rect);
 
     Status Transform(const Matrix* matrix);
@@ -86,4 +86,4 @@ private:
     mutable Status lastStatus = Ok;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

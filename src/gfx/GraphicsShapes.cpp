@@ -64,7 +64,7 @@ Status StrokeCurrentPath(cairo_t* cr, const Pen* pen, const Matrix& transform) {
     return Ok;
 }
 
-}  // namespace
+}   // namespace
 
 Status Graphics::DrawRectangle(const Pen* pen, const RectF& rect) {
     if (Ready() != Ok)
@@ -101,8 +101,8 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path) {
     cairo_t* cr = context->Get();
     if (!Detail::SetSourceBrush(cr, brush))
         return Record(InvalidParameter);
-    cairo_set_fill_rule(cr, path->GetFillMode() == FillModeAlternate ? CAIRO_FILL_RULE_EVEN_ODD
-                                                                     : CAIRO_FILL_RULE_WINDING);
+    cairo_set_fill_rule(cr,
+                        path->GetFillMode() == FillModeAlternate ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
     Detail::AppendPath(cr, *path);
     cairo_fill(cr);
     return Ok;
@@ -118,4 +118,4 @@ Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {
     return StrokeCurrentPath(cr, pen, transform);
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

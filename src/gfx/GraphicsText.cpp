@@ -82,7 +82,7 @@ PangoLayout* PrepareLayout(Detail::Context& context, TextRenderingHint hint, con
     return layout;
 }
 
-}  // namespace
+}   // namespace
 
 Status Graphics::DrawString(const std::string& text, const Font* font, const RectF& layoutRect,
                             const StringFormat* format, const Brush* brush) {
@@ -104,8 +104,8 @@ Status Graphics::DrawString(const char* text, int length, const Font* font, cons
     PangoLayout* layout = PrepareLayout(*context, textHint, text, length, font, layoutRect, format, placement);
     if (!Detail::SetSourceBrush(cr, brush))
         return Record(InvalidParameter);
-    const bool clip = !(format && (format->GetFormatFlags() & StringFormatFlagsNoClip)) &&
-                      layoutRect.Width > 0.0f && layoutRect.Height > 0.0f;
+    const bool clip = !(format && (format->GetFormatFlags() & StringFormatFlagsNoClip)) && layoutRect.Width > 0.0f &&
+                      layoutRect.Height > 0.0f;
     cairo_save(cr);
     if (clip) {
         cairo_new_path(cr);
@@ -127,11 +127,11 @@ Status Graphics::MeasureString(const std::string& text, const Font* font, const 
         return Record(InvalidParameter);
     TextPlacement p;
     PrepareLayout(*context, textHint, text.data(), int(text.size()), font, layoutRect, format, p);
-    *boundingBox = RectF(float(p.x + p.logical.x), float(p.y + p.logical.y), float(p.logical.width),
-                         float(p.logical.height));
+    *boundingBox =
+        RectF(float(p.x + p.logical.x), float(p.y + p.logical.y), float(p.logical.width), float(p.logical.height));
     if (linesFilled)
         *linesFilled = text.empty() ? 0 : p.lines;
     return Ok;
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -10,18 +10,16 @@ namespace {
 // Row-vector product a * b: the points go through a first, then b.
 void Product(const float* a, const float* b, float* out) {
     const float r[6] = {
-        a[0] * b[0] + a[1] * b[2],        a[0] * b[1] + a[1] * b[3],
-        a[2] * b[0] + a[3] * b[2],        a[2] * b[1] + a[3] * b[3],
-        a[4] * b[0] + a[5] * b[2] + b[4], a[4] * b[1] + a[5] * b[3] + b[5],
+        a[0] * b[0] + a[1] * b[2], a[0] * b[1] + a[1] * b[3],        a[2] * b[0] + a[3] * b[2],
+        a[2] * b[1] + a[3] * b[3], a[4] * b[0] + a[5] * b[2] + b[4], a[4] * b[1] + a[5] * b[3] + b[5],
     };
     for (int i = 0; i < 6; ++i)
         out[i] = r[i];
 }
 
-}  // namespace
+}   // namespace
 
-Matrix::Matrix(float m11, float m12, float m21, float m22, float dx, float dy)
-    : e{m11, m12, m21, m22, dx, dy} {}
+Matrix::Matrix(float m11, float m12, float m21, float m22, float dx, float dy) : e{m11, m12, m21, m22, dx, dy} {}
 
 Status Matrix::SetElements(float m11, float m12, float m21, float m22, float dx, float dy) {
     e[0] = m11, e[1] = m12, e[2] = m21, e[3] = m22, e[4] = dx, e[5] = dy;
@@ -36,9 +34,7 @@ Status Matrix::GetElements(float* elements) const {
     return Ok;
 }
 
-Status Matrix::Reset() {
-    return SetElements(1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f);
-}
+Status Matrix::Reset() { return SetElements(1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f); }
 
 bool Matrix::IsIdentity() const {
     return e[0] == 1.0f && e[1] == 0.0f && e[2] == 0.0f && e[3] == 1.0f && e[4] == 0.0f && e[5] == 0.0f;
@@ -118,4 +114,4 @@ Status Matrix::Record(Status status) const {
     return status;
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -40,4 +40,4 @@ private:
     mutable Status lastStatus = Ok;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -30,4 +30,4 @@ Status Pen::GetLastStatus() {
     return status;
 }
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

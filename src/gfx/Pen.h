@@ -24,4 +24,4 @@ private:
     Status lastStatus = Ok;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

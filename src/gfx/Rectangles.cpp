@@ -17,8 +17,7 @@ Gdiplus::Rect FitRect(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int
     return Gdiplus::Rect(c, d + (f - g) / 2, e, g);
 }
 
-Gdiplus::Rect FitOrCenter(int32_t x, int32_t y, int32_t w, int32_t h, int32_t width,
-                          int32_t height) {
+Gdiplus::Rect FitOrCenter(int32_t x, int32_t y, int32_t w, int32_t h, int32_t width, int32_t height) {
     if (w < width || h < height)
         return FitRect(width, height, x, y, w, h);
     return Gdiplus::Rect(x + (w - width) / 2, y + (h - height) / 2, width, height);
@@ -34,8 +33,7 @@ bool UnionRect(Gdiplus::Rect& result, const Gdiplus::Rect& a, const Gdiplus::Rec
 }
 
 Gdiplus::Rect AreaRect(int32_t area, int32_t width, int32_t height) {
-    const float k = std::sqrt(static_cast<float>(area) /
-                              (static_cast<float>(width) * static_cast<float>(height)));
+    const float k = std::sqrt(static_cast<float>(area) / (static_cast<float>(width) * static_cast<float>(height)));
     return Gdiplus::Rect(0, 0, RoundHalfAwayFromZero(static_cast<float>(width) * k),
                          RoundHalfAwayFromZero(k * static_cast<float>(height)));
 }
@@ -47,6 +45,6 @@ int32_t RoundHalfAwayFromZero(float value) {
         return 0;
     // The half is added in double so a float just below n + 0.5 cannot round up to n + 1.
     const double v = std::trunc(value) == value ? value : value < 0 ? value - 0.5 : value + 0.5;
-    return static_cast<int32_t>(std::clamp<double>(v, std::numeric_limits<int32_t>::min(),
-                                                   std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<double>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }

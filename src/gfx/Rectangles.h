@@ -15,8 +15,7 @@ Gdiplus::Rect FitRect(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int
 // Places a width x height picture in the box: reduced with the aspect-preserving fit when the
 // box is narrower or lower than it, otherwise unscaled and centred. Never enlarges. A picture
 // without pixels that does not fit gives an empty rectangle at the box's corner.
-Gdiplus::Rect FitOrCenter(int32_t x, int32_t y, int32_t w, int32_t h, int32_t width,
-                          int32_t height);
+Gdiplus::Rect FitOrCenter(int32_t x, int32_t y, int32_t w, int32_t h, int32_t width, int32_t height);
 
 // The smallest rectangle containing a and b; true when it has positive width and height.
 bool UnionRect(Gdiplus::Rect& result, const Gdiplus::Rect& a, const Gdiplus::Rect& b);

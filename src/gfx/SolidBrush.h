@@ -19,4 +19,4 @@ private:
     Color color;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -11,11 +11,20 @@ public:
     // Flags combine StringFormatFlags values; 0 wraps at word boundaries and clips to the rectangle.
     explicit StringFormat(int formatFlags = 0) : flags(formatFlags) {}
 
-    Status SetAlignment(StringAlignment value) { alignment = value; return Ok; }
+    Status SetAlignment(StringAlignment value) {
+        alignment = value;
+        return Ok;
+    }
     StringAlignment GetAlignment() const { return alignment; }
-    Status SetLineAlignment(StringAlignment value) { lineAlignment = value; return Ok; }
+    Status SetLineAlignment(StringAlignment value) {
+        lineAlignment = value;
+        return Ok;
+    }
     StringAlignment GetLineAlignment() const { return lineAlignment; }
-    Status SetFormatFlags(int value) { flags = value; return Ok; }
+    Status SetFormatFlags(int value) {
+        flags = value;
+        return Ok;
+    }
     int GetFormatFlags() const { return flags; }
     Status GetLastStatus() const { return Ok; }
 
@@ -25,4 +34,4 @@ private:
     StringAlignment lineAlignment = StringAlignmentNear;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

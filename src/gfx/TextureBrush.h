@@ -14,7 +14,7 @@ class Bitmap;
 namespace Detail {
 class PatternHolder;
 struct Access;
-}
+}   // namespace Detail
 
 class TextureBrush : public Brush {
 public:
@@ -43,4 +43,4 @@ private:
     Matrix transform;
 };
 
-}  // namespace Gdiplus
+}   // namespace Gdiplus

@@ -13,7 +13,7 @@ std::vector<std::unique_ptr<Category>>& Categories() {
     static std::vector<std::unique_ptr<Category>> categories;
     return categories;
 }
-}  // namespace
+}   // namespace
 
 const std::vector<std::unique_ptr<Category>>& CategoryList() { return Categories(); }
 
@@ -32,8 +32,8 @@ void Category::ReadCategory(const std::string& title, const std::string& path) {
     const std::string text = Util::ReadFileAscii(path, true);
     const std::string name = UtilProperty::GetProperty(text, "Name");
     // The name ends at a zero byte, as a converted zero-terminated text would.
-    Categories().push_back(std::make_unique<Category>(
-        id, UtilText::FromLibraryText(std::string_view(name).substr(0, name.find('\0')))));
+    Categories().push_back(
+        std::make_unique<Category>(id, UtilText::FromLibraryText(std::string_view(name).substr(0, name.find('\0')))));
 }
 
 Category* Category::FindById(int32_t id) {

@@ -24,8 +24,8 @@ public:
     static Category* FindById(int32_t id);
 
     int32_t id = 0;
-    std::string name;                 // display text (UTF-8)
-    std::vector<Puzzle*> puzzles;     // owned by PuzzleList, in load order
+    std::string name;               // display text (UTF-8)
+    std::vector<Puzzle*> puzzles;   // owned by PuzzleList, in load order
 };
 
 // All categories; the list owns them and keeps them for the life of the process.

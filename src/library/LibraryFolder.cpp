@@ -54,10 +54,9 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
         return false;
     return a < b;
 }
-}  // namespace
+}   // namespace
 
-std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension,
-                                              bool* listed) {
+std::vector<std::string> EntriesWithExtension(const std::string& folder, const std::string& extension, bool* listed) {
     std::vector<std::string> names;
     const bool whole = ForEachEntry(folder, [&](const dirent& entry) {
         if (EndsWithIgnoringCase(entry.d_name, extension))
@@ -76,7 +75,7 @@ bool ReadEachFile(const std::string& folder, const std::string& extension,
     for (const std::string& fileName : EntriesWithExtension(folder, extension, &listed)) {
         try {
             read(TitleOf(fileName), folder + fileName);
-        } catch (...) {  // containment point: library reading per file
+        } catch (...) {   // containment point: library reading per file
             if (onSkip)
                 onSkip({SkippedItem::Kind::File, fileName, 0, CurrentFailureCause(), CurrentFailureReason()});
         }
@@ -109,7 +108,7 @@ std::string CurrentFailureReason() {
         return e.LocationText();
     } catch (const std::exception& e) {
         return e.what();
-    } catch (...) {  // containment point: library reading per file and per puzzle
+    } catch (...) {   // containment point: library reading per file and per puzzle
         return "unknown failure";
     }
 }
@@ -119,9 +118,9 @@ FailureCause CurrentFailureCause() {
         throw;
     } catch (const ApplicationException& e) {
         return e.Cause == FailureCause::Unspecified ? FailureCause::ContentUnusable : e.Cause;
-    } catch (...) {  // containment point: library reading per file and per puzzle
+    } catch (...) {   // containment point: library reading per file and per puzzle
         return FailureCause::Unspecified;
     }
 }
 
-}  // namespace LibraryFolder
+}   // namespace LibraryFolder

@@ -46,4 +46,4 @@ std::string CurrentFailureReason();
 // failures. Call only inside a catch block.
 FailureCause CurrentFailureCause();
 
-}  // namespace LibraryFolder
+}   // namespace LibraryFolder

@@ -88,7 +88,7 @@ private:
     int fd = -1;
     bool kept = false;
 };
-}  // namespace
+}   // namespace
 
 std::string PropertyText(const Properties& properties) {
     std::string text;
@@ -119,4 +119,4 @@ void WritePropertyFile(const std::string& path, const Properties& properties, Ex
     WriteFileAtomically(path, bytes, existing);
 }
 
-}  // namespace LibraryWriter
+}   // namespace LibraryWriter

@@ -25,4 +25,4 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes, Exis
 // PropertyText, nibble-swapped, written atomically.
 void WritePropertyFile(const std::string& path, const Properties& properties, Existing existing);
 
-}  // namespace LibraryWriter
+}   // namespace LibraryWriter

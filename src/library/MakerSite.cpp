@@ -5,7 +5,7 @@ namespace MakerSite {
 
 namespace {
 constexpr char kHost[] = "https://tessiva.example";
-}  // namespace
+}   // namespace
 
 const std::string& UrlMorePuzzles() {
     static const std::string url = std::string(kHost) + "/tessiva-puzzle/extra?ref=app";
@@ -17,4 +17,4 @@ const std::string& UrlOtherProducts() {
     return url;
 }
 
-}  // namespace MakerSite
+}   // namespace MakerSite

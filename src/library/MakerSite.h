@@ -11,4 +11,4 @@ const std::string& UrlMorePuzzles();
 // The maker's list of other products.
 const std::string& UrlOtherProducts();
 
-}  // namespace MakerSite
+}   // namespace MakerSite

@@ -11,15 +11,15 @@ std::vector<std::unique_ptr<Pack>>& Packs() {
     static std::vector<std::unique_ptr<Pack>> packs;
     return packs;
 }
-}  // namespace
+}   // namespace
 
 const std::vector<std::unique_ptr<Pack>>& PackList() { return Packs(); }
 
 void Pack::ScanPacks(const std::string& folder, const SkipObserver& onSkip, const ReadFile& readFile) {
     Packs().clear();
     LibraryFolder::ReadEachFile(
-        folder, ".pck",
-        [&](const std::string& title, const std::string& path) { ReadPack(title, path, readFile); }, onSkip);
+        folder, ".pck", [&](const std::string& title, const std::string& path) { ReadPack(title, path, readFile); },
+        onSkip);
 }
 
 void Pack::ReadPack(const std::string& title, const std::string& path, const ReadFile& readFile) {
@@ -37,8 +37,7 @@ Pack::Scan Pack::ReadPacks(const std::string& folder, const SkipObserver& onSkip
     return scan;
 }
 
-std::unique_ptr<Pack> Pack::ReadPackFile(const std::string& title, const std::string& path,
-                                         const ReadFile& readFile) {
+std::unique_ptr<Pack> Pack::ReadPackFile(const std::string& title, const std::string& path, const ReadFile& readFile) {
     const int32_t id = Util::ParseInt(title);
     std::string name, puzzles;
     {
@@ -47,8 +46,8 @@ std::unique_ptr<Pack> Pack::ReadPackFile(const std::string& title, const std::st
         name = UtilProperty::GetProperty(text, "Name");
         puzzles = UtilProperty::GetProperty(text, "Puzzles");
     }
-    auto pack = std::make_unique<Pack>(
-        id, UtilText::FromLibraryText(std::string_view(name).substr(0, name.find('\0'))), path);
+    auto pack =
+        std::make_unique<Pack>(id, UtilText::FromLibraryText(std::string_view(name).substr(0, name.find('\0'))), path);
     pack->puzzleIds = UtilProperty::ParseIdList(puzzles);
     return pack;
 }

@@ -13,8 +13,7 @@
 
 class Pack {
 public:
-    Pack(int32_t id, std::string name, std::string path)
-        : id(id), name(std::move(name)), path(std::move(path)) {}
+    Pack(int32_t id, std::string name, std::string path) : id(id), name(std::move(name)), path(std::move(path)) {}
 
     // How a pack file's bytes are read: Util::ReadFileAscii, or a test's stand-in for it.
     using ReadFile = std::function<std::string(const std::string& path, bool swapNibbles)>;

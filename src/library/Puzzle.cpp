@@ -69,9 +69,8 @@ const std::array<int, kSpellings>& SpellingPreference(PuzzleFile file) {
             std::array<int, kSpellings>& order = all[size_t(f)];
             for (int s = 0; s < kSpellings; ++s)
                 order[size_t(s)] = s;
-            std::sort(order.begin() + 1, order.end(), [f](int a, int b) {
-                return Spelled(PuzzleFile(f), a) < Spelled(PuzzleFile(f), b);
-            });
+            std::sort(order.begin() + 1, order.end(),
+                      [f](int a, int b) { return Spelled(PuzzleFile(f), a) < Spelled(PuzzleFile(f), b); });
         }
         return all;
     }();
@@ -181,7 +180,7 @@ std::optional<Refusal> LoadPuzzle(const std::string& puzzlesFolder, int32_t id, 
     return std::nullopt;
 }
 
-}  // namespace
+}   // namespace
 
 const std::vector<std::unique_ptr<Puzzle>>& PuzzleList() { return Store().puzzles; }
 
@@ -224,10 +223,10 @@ void Puzzle::ReadAllPuzzles(const std::string& puzzlesFolder, const SkipObserver
                     failedIds.insert(id);
                     skip(id, refusal->cause, refusal->location);
                 }
-            } catch (const ApplicationException& e) {  // containment point: library reading per puzzle
+            } catch (const ApplicationException& e) {   // containment point: library reading per puzzle
                 failedIds.insert(id);
                 skip(id, LibraryFolder::CurrentFailureCause(), e.LocationText());
-            } catch (...) {  // containment point: library reading per puzzle
+            } catch (...) {   // containment point: library reading per puzzle
                 skip(id, LibraryFolder::CurrentFailureCause(), LibraryFolder::CurrentFailureReason());
             }
         }
@@ -235,10 +234,9 @@ void Puzzle::ReadAllPuzzles(const std::string& puzzlesFolder, const SkipObserver
 }
 
 void Puzzle::ReadPuzzle(const std::string& puzzlesFolder, int32_t id) {
-    const std::optional<Refusal> refusal =
-        LoadPuzzle(puzzlesFolder, id, [&](int32_t puzzleId, PuzzleFile file) {
-            return FindByTests(puzzlesFolder, puzzleId, file);
-        });
+    const std::optional<Refusal> refusal = LoadPuzzle(puzzlesFolder, id, [&](int32_t puzzleId, PuzzleFile file) {
+        return FindByTests(puzzlesFolder, puzzleId, file);
+    });
     if (refusal)
         RaiseError(refusal->location, refusal->cause);
 }

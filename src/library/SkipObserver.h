@@ -16,7 +16,7 @@ struct SkippedItem {
     int32_t puzzleId = 0;   // Kind::Puzzle
     // What a caller decides on; Unspecified only for the standard library's own failures (memory).
     FailureCause cause = FailureCause::Unspecified;
-    std::string reason;     // for people: the location text of the failure
+    std::string reason;   // for people: the location text of the failure
 };
 
 // Optional: the game passes none and skips silently.

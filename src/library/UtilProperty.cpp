@@ -15,8 +15,7 @@ std::string GetProperty(std::string_view text, const char* key) {
         RaiseError("UtilProperty::GetProperty (10)");
     const size_t start = keyAt + pattern.size();
     const size_t end = searchable.find("\r\n", start);
-    return std::string(end == std::string_view::npos ? text.substr(start)
-                                                     : text.substr(start, end - start));
+    return std::string(end == std::string_view::npos ? text.substr(start) : text.substr(start, end - start));
 }
 
 void ForEachToken(std::string_view value, const std::function<void(std::string_view token)>& onToken) {
@@ -56,4 +55,4 @@ std::vector<int32_t> ParseIdList(std::string_view value) {
     return ids;
 }
 
-}  // namespace UtilProperty
+}   // namespace UtilProperty

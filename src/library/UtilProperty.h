@@ -24,4 +24,4 @@ std::vector<std::string_view> SplitList(std::string_view value);
 // The tokens parsed as numbers (Util::ParseInt), in order; a token that does not parse is dropped.
 std::vector<int32_t> ParseIdList(std::string_view value);
 
-}  // namespace UtilProperty
+}   // namespace UtilProperty

@@ -63,7 +63,7 @@ bool LeavesItsPuzzlesUnknown(const std::string& path, FailureCause cause) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-}  // namespace
+}   // namespace
 
 CMainDlg::CMainDlg(DialogHost& host, std::string programFolder, Services services)
     : host(host),
@@ -71,9 +71,7 @@ CMainDlg::CMainDlg(DialogHost& host, std::string programFolder, Services service
       puzzlesFolder(this->programFolder + "Puzzles/"),
       services(std::move(services)) {}
 
-bool CMainDlg::DeleteDirectoryEntry(const std::string& path) {
-    return ::unlink(path.c_str()) == 0;
-}
+bool CMainDlg::DeleteDirectoryEntry(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 void CMainDlg::RefreshPackList() {
     // The rows point into PackList, so they go before the list is read anew.
@@ -83,9 +81,8 @@ void CMainDlg::RefreshPackList() {
     Pack::ScanPacks(programFolder, {}, services.readFile);
     for (const auto& pack : PackList())
         listItems.push_back(pack.get());
-    std::stable_sort(listItems.begin(), listItems.end(), [](const Pack* a, const Pack* b) {
-        return ListOrderLess(a->name, b->name);
-    });
+    std::stable_sort(listItems.begin(), listItems.end(),
+                     [](const Pack* a, const Pack* b) { return ListOrderLess(a->name, b->name); });
 
     std::vector<std::string> texts;
     texts.reserve(listItems.size());
@@ -97,14 +94,12 @@ void CMainDlg::RefreshPackList() {
 void CMainDlg::OnBtnUninstall() {
     try {
         if (services.gameIsRunning()) {
-            host.ShowMessageBox(kTextGameRunning, std::nullopt, MessageBoxIcon::Information,
-                                MessageBoxButtons::Ok);
+            host.ShowMessageBox(kTextGameRunning, std::nullopt, MessageBoxIcon::Information, MessageBoxButtons::Ok);
             return;
         }
         const std::vector<size_t> rows = host.SelectedListItems();
         if (rows.empty()) {
-            host.ShowMessageBox(kTextSelectPack, "", MessageBoxIcon::Information,
-                                MessageBoxButtons::Ok);
+            host.ShowMessageBox(kTextSelectPack, "", MessageBoxIcon::Information, MessageBoxButtons::Ok);
             return;
         }
         const std::optional<std::vector<const Pack*>> selected = ConfirmSelection(rows);
@@ -125,8 +120,8 @@ void CMainDlg::OnBtnUninstall() {
             errors = true;
 
         RefreshPackList();
-        host.ShowMessageBox(errors ? kTextSomeErrors : kTextSuccess, "",
-                            MessageBoxIcon::Information, MessageBoxButtons::Ok);
+        host.ShowMessageBox(errors ? kTextSomeErrors : kTextSuccess, "", MessageBoxIcon::Information,
+                            MessageBoxButtons::Ok);
     } catch (...) {
         // Containment point: the whole uninstall command; the dialog stays usable.
     }
@@ -154,8 +149,8 @@ std::optional<std::vector<const Pack*>> CMainDlg::ConfirmSelection(const std::ve
             // Containment point: one selected item.
         }
     }
-    if (host.ShowMessageBox(confirmation, kCaptionConfirm, MessageBoxIcon::Question,
-                            MessageBoxButtons::YesNo) != MessageBoxAnswer::Yes)
+    if (host.ShowMessageBox(confirmation, kCaptionConfirm, MessageBoxIcon::Question, MessageBoxButtons::YesNo) !=
+        MessageBoxAnswer::Yes)
         return std::nullopt;
     return selected;
 }
@@ -196,8 +191,7 @@ std::optional<std::vector<int32_t>> CMainDlg::ReadKeptPuzzleIds() const {
     }
 }
 
-bool CMainDlg::DeleteUnsharedPuzzleFiles(const std::vector<const Pack*>& packs,
-                                         const std::vector<int32_t>& keptIds) {
+bool CMainDlg::DeleteUnsharedPuzzleFiles(const std::vector<const Pack*>& packs, const std::vector<int32_t>& keptIds) {
     try {
         std::vector<int32_t> unshared;
         for (const Pack* pack : packs) {
@@ -222,9 +216,7 @@ void CMainDlg::OpenDownloadPage() {
     }
 }
 
-void CMainDlg::DeletePuzzleFiles(int32_t id) {
-    DeletePuzzleFiles(std::vector<int32_t>{id});
-}
+void CMainDlg::DeletePuzzleFiles(int32_t id) { DeletePuzzleFiles(std::vector<int32_t>{id}); }
 
 void CMainDlg::DeletePuzzleFiles(const std::vector<int32_t>& ids) {
     if (ids.empty())
@@ -235,8 +227,7 @@ void CMainDlg::DeletePuzzleFiles(const std::vector<int32_t>& ids) {
     // One listing for all the ids: a pack may list tens of thousands of puzzles.
     std::vector<std::string> names;
     {
-        const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(puzzlesFolder.c_str()),
-                                                          ::closedir);
+        const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(puzzlesFolder.c_str()), ::closedir);
         if (!folder)
             return;
         while (const dirent* entry = ::readdir(folder.get())) {

@@ -23,8 +23,7 @@ public:
         // Removes one directory entry without following it; true when it is gone.
         std::function<bool(const std::string& path)> deleteFile = DeleteDirectoryEntry;
         // Reads a pack file whole, as Util::ReadFileAscii does, raising with its causes.
-        std::function<std::string(const std::string& path, bool swapNibbles)> readFile =
-            Util::ReadFileAscii;
+        std::function<std::string(const std::string& path, bool swapNibbles)> readFile = Util::ReadFileAscii;
         // Opens a web address in the user's browser; raises when it cannot.
         std::function<void(const std::string& url)> openUrl;
     };
@@ -63,8 +62,7 @@ private:
     std::optional<std::vector<int32_t>> ReadKeptPuzzleIds() const;
     // Deletes the files of the packs' puzzles that keptIds (sorted) lacks; false when a failure
     // stopped it.
-    bool DeleteUnsharedPuzzleFiles(const std::vector<const Pack*>& packs,
-                                   const std::vector<int32_t>& keptIds);
+    bool DeleteUnsharedPuzzleFiles(const std::vector<const Pack*>& packs, const std::vector<int32_t>& keptIds);
 
     DialogHost& host;
     const std::string programFolder;

@@ -22,7 +22,6 @@ public:
 
     // A modal message box over the dialog. No caption means the system's default one;
     // an empty caption is shown as an empty title.
-    virtual MessageBoxAnswer ShowMessageBox(const std::string& text,
-                                            const std::optional<std::string>& caption,
+    virtual MessageBoxAnswer ShowMessageBox(const std::string& text, const std::optional<std::string>& caption,
                                             MessageBoxIcon icon, MessageBoxButtons buttons) = 0;
 };

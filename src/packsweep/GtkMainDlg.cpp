@@ -35,29 +35,26 @@ struct PathListFree {
 GList* WindowIcons() {
     const std::span<const uint8_t> png = FindEmbeddedResource("ICON_128");
     const std::unique_ptr<GdkPixbufLoader, GObjectUnref> loader(gdk_pixbuf_loader_new());
-    const bool written =
-        !png.empty() && gdk_pixbuf_loader_write(loader.get(), png.data(), png.size(), nullptr);
+    const bool written = !png.empty() && gdk_pixbuf_loader_write(loader.get(), png.data(), png.size(), nullptr);
     // A loader is always closed, also after a failed write.
     const bool loaded = gdk_pixbuf_loader_close(loader.get(), nullptr) && written;
     GdkPixbuf* icon = loaded ? gdk_pixbuf_loader_get_pixbuf(loader.get()) : nullptr;
     GList* icons = nullptr;
     for (int size : {16, 32, 48}) {
         if (icon)
-            icons = g_list_append(icons,
-                                  gdk_pixbuf_scale_simple(icon, size, size, GDK_INTERP_BILINEAR));
+            icons = g_list_append(icons, gdk_pixbuf_scale_simple(icon, size, size, GDK_INTERP_BILINEAR));
     }
     return icons;
 }
 
-GtkWidget* CommandButton(const char* text, GtkMainDlg* dlg, int id,
-                         void (*onClicked)(GtkButton*, gpointer)) {
+GtkWidget* CommandButton(const char* text, GtkMainDlg* dlg, int id, void (*onClicked)(GtkButton*, gpointer)) {
     GtkWidget* button = gtk_button_new_with_label(text);
     g_object_set_data(G_OBJECT(button), "command-id", GINT_TO_POINTER(id));
     g_signal_connect(button, "clicked", G_CALLBACK(onClicked), dlg);
     return button;
 }
 
-}  // namespace
+}   // namespace
 
 GtkMainDlg::GtkMainDlg() {
     window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
@@ -72,10 +69,9 @@ GtkMainDlg::GtkMainDlg() {
     list = gtk_tree_view_new_with_model(GTK_TREE_MODEL(store));
     gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(list), FALSE);
     gtk_tree_view_set_enable_search(GTK_TREE_VIEW(list), FALSE);
-    gtk_tree_selection_set_mode(gtk_tree_view_get_selection(GTK_TREE_VIEW(list)),
-                                GTK_SELECTION_MULTIPLE);
-    GtkTreeViewColumn* column = gtk_tree_view_column_new_with_attributes(
-        "Pack", gtk_cell_renderer_text_new(), "text", kColumnName, nullptr);
+    gtk_tree_selection_set_mode(gtk_tree_view_get_selection(GTK_TREE_VIEW(list)), GTK_SELECTION_MULTIPLE);
+    GtkTreeViewColumn* column =
+        gtk_tree_view_column_new_with_attributes("Pack", gtk_cell_renderer_text_new(), "text", kColumnName, nullptr);
     gtk_tree_view_column_set_sizing(column, GTK_TREE_VIEW_COLUMN_FIXED);
     gtk_tree_view_column_set_fixed_width(column, kColumnWidth);
     gtk_tree_view_column_set_alignment(column, 0.0f);
@@ -83,24 +79,19 @@ GtkMainDlg::GtkMainDlg() {
 
     GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
-    gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_AUTOMATIC,
-                                   GTK_POLICY_AUTOMATIC);
+    gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_AUTOMATIC, GTK_POLICY_AUTOMATIC);
     gtk_widget_set_size_request(scroller, kListWidth, kListHeight);
     gtk_container_add(GTK_CONTAINER(scroller), list);
 
     const auto onClicked = [](GtkButton* button, gpointer self) {
-        static_cast<GtkMainDlg*>(self)->OnCommand(
-            GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "command-id")));
+        static_cast<GtkMainDlg*>(self)->OnCommand(GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "command-id")));
     };
     GtkWidget* buttons = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 6);
-    gtk_box_pack_start(GTK_BOX(buttons),
-                       CommandButton("Uninstall Selected Packs", this, kIdUninstall, onClicked),
+    gtk_box_pack_start(GTK_BOX(buttons), CommandButton("Uninstall Selected Packs", this, kIdUninstall, onClicked),
                        FALSE, FALSE, 0);
-    gtk_box_pack_end(GTK_BOX(buttons), CommandButton("Exit", this, kIdExit, onClicked), FALSE,
-                     FALSE, 0);
-    gtk_box_pack_end(GTK_BOX(buttons),
-                     CommandButton("Download Puzzles", this, kIdDownload, onClicked), FALSE,
-                     FALSE, 0);
+    gtk_box_pack_end(GTK_BOX(buttons), CommandButton("Exit", this, kIdExit, onClicked), FALSE, FALSE, 0);
+    gtk_box_pack_end(GTK_BOX(buttons), CommandButton("Download Puzzles", this, kIdDownload, onClicked), FALSE, FALSE,
+                     0);
 
     GtkWidget* content = gtk_box_new(GTK_ORIENTATION_VERTICAL, 6);
     gtk_container_set_border_width(GTK_CONTAINER(content), kMargin);
@@ -109,8 +100,7 @@ GtkMainDlg::GtkMainDlg() {
     gtk_container_add(GTK_CONTAINER(window), content);
 
     // The close box and Escape are the dialog's cancel command.
-    g_signal_connect(window, "delete-event",
-                     G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer self) -> gboolean {
+    g_signal_connect(window, "delete-event", G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer self) -> gboolean {
                          static_cast<GtkMainDlg*>(self)->OnCommand(kIdCancel);
                          return TRUE;
                      }),
@@ -131,9 +121,7 @@ GtkMainDlg::~GtkMainDlg() {
     g_object_unref(store);
 }
 
-void GtkMainDlg::Attach(CMainDlg& target) {
-    logic = &target;
-}
+void GtkMainDlg::Attach(CMainDlg& target) { logic = &target; }
 
 int GtkMainDlg::Run() {
     gtk_widget_show_all(window);
@@ -145,14 +133,14 @@ int GtkMainDlg::Run() {
 void GtkMainDlg::SetListItems(const std::vector<std::string>& texts) {
     gtk_list_store_clear(store);
     for (size_t row = 0; row < texts.size(); ++row)
-        gtk_list_store_insert_with_values(store, nullptr, -1, kColumnName, texts[row].c_str(),
-                                          kColumnRow, static_cast<guint64>(row), -1);
+        gtk_list_store_insert_with_values(store, nullptr, -1, kColumnName, texts[row].c_str(), kColumnRow,
+                                          static_cast<guint64>(row), -1);
 }
 
 std::vector<size_t> GtkMainDlg::SelectedListItems() const {
     GtkTreeModel* model = nullptr;
-    const std::unique_ptr<GList, PathListFree> paths(gtk_tree_selection_get_selected_rows(
-        gtk_tree_view_get_selection(GTK_TREE_VIEW(list)), &model));
+    const std::unique_ptr<GList, PathListFree> paths(
+        gtk_tree_selection_get_selected_rows(gtk_tree_view_get_selection(GTK_TREE_VIEW(list)), &model));
     std::vector<size_t> rows;
     for (GList* node = paths.get(); node; node = node->next) {
         GtkTreeIter iter;
@@ -166,14 +154,12 @@ std::vector<size_t> GtkMainDlg::SelectedListItems() const {
     return rows;
 }
 
-MessageBoxAnswer GtkMainDlg::ShowMessageBox(const std::string& text,
-                                            const std::optional<std::string>& caption,
+MessageBoxAnswer GtkMainDlg::ShowMessageBox(const std::string& text, const std::optional<std::string>& caption,
                                             MessageBoxIcon icon, MessageBoxButtons buttons) {
     GtkWidget* box = gtk_message_dialog_new(
         GTK_WINDOW(window), GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
         icon == MessageBoxIcon::Question ? GTK_MESSAGE_QUESTION : GTK_MESSAGE_INFO,
-        buttons == MessageBoxButtons::YesNo ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s",
-        text.c_str());
+        buttons == MessageBoxButtons::YesNo ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s", text.c_str());
     if (caption)
         gtk_window_set_title(GTK_WINDOW(box), caption->c_str());
     const int response = gtk_dialog_run(GTK_DIALOG(box));

@@ -33,17 +33,16 @@ public:
 
     void SetListItems(const std::vector<std::string>& texts) override;
     std::vector<size_t> SelectedListItems() const override;
-    MessageBoxAnswer ShowMessageBox(const std::string& text,
-                                    const std::optional<std::string>& caption,
+    MessageBoxAnswer ShowMessageBox(const std::string& text, const std::optional<std::string>& caption,
                                     MessageBoxIcon icon, MessageBoxButtons buttons) override;
 
 private:
     void OnCommand(int id);
     void Close(int id);
 
-    _GtkWidget* window = nullptr;      // owned by GTK's list of toplevels until Close
-    _GtkWidget* list = nullptr;        // owned by window
-    _GtkListStore* store = nullptr;    // one reference held here
+    _GtkWidget* window = nullptr;     // owned by GTK's list of toplevels until Close
+    _GtkWidget* list = nullptr;       // owned by window
+    _GtkListStore* store = nullptr;   // one reference held here
     CMainDlg* logic = nullptr;
     int exitCode = 0;
 };

@@ -21,8 +21,7 @@ int main() {
     // The registry sees the game under any display server; the X server also sees a game whose
     // mark lies where this program does not look (one of an older version, for instance).
     services.gameIsRunning = [] {
-        return TopLevelWindowOfClassExists(kGameWindowClass) ||
-               X11TopLevelWindowOfClassExists(kGameWindowClass);
+        return TopLevelWindowOfClassExists(kGameWindowClass) || X11TopLevelWindowOfClassExists(kGameWindowClass);
     };
     services.openUrl = [](const std::string& url) { Util::OpenUrl(url); };
     try {

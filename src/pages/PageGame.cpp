@@ -29,7 +29,7 @@ constexpr int kSwitchHeight = 30;
 constexpr int kPreviewRepaintEdge = 301;
 constexpr Gdiplus::ARGB kPreviewOutline = 0xFFFFFFFF;
 
-}  // namespace
+}   // namespace
 
 PageGame::PageGame(Board& board, PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
@@ -51,19 +51,17 @@ PageGame::PageGame(Board& board, PageNavigator& navigator)
     FilterButton.UncheckedText = "Edges Only";
     GalleryButton.Text = "Gallery";
     PauseButton.Text = "Pause";
-    PlaceInRow({&LeftCap, &ShuffleButton, &Joint1, &FilterButton, &Joint2, &GalleryButton,
-                &Joint3, &PauseButton, &Joint4, &TimeLabel, &RightCap},
+    PlaceInRow({&LeftCap, &ShuffleButton, &Joint1, &FilterButton, &Joint2, &GalleryButton, &Joint3, &PauseButton,
+                &Joint4, &TimeLabel, &RightCap},
                kBarLeft, kBarBottom);
-    Children = {&LeftCap,       &Joint1,       &Joint2,        &Joint3,
-                &Joint4,        &RightCap,     &ShuffleButton, &FilterButton,
-                &GalleryButton, &PauseButton,  &TimeLabel};
+    Children = {&LeftCap,       &Joint1,       &Joint2,        &Joint3,      &Joint4,   &RightCap,
+                &ShuffleButton, &FilterButton, &GalleryButton, &PauseButton, &TimeLabel};
 }
 
 PageGame::~PageGame() = default;
 
 void PageGame::StartGame() {
-    FilterButton.State =
-        board.edgesOnly ? MultiStateButton::kChecked : MultiStateButton::kUnchecked;
+    FilterButton.State = board.edgesOnly ? MultiStateButton::kChecked : MultiStateButton::kUnchecked;
     const Gdiplus::Rect boardRect = BoardRect();
     previewImage.reset();   // the gallery may have chosen another picture
     board.NewGame();
@@ -83,8 +81,7 @@ Gdiplus::Rect PageGame::PreviewRect() {
     GetClientRect(Handle(), client);
     const int32_t edge = PreviewEdge();
     Gdiplus::Rect preview = FitRect(static_cast<int32_t>(board.picture->GetWidth()),
-                                    static_cast<int32_t>(board.picture->GetHeight()), 0, 0, edge,
-                                    edge);
+                                    static_cast<int32_t>(board.picture->GetHeight()), 0, 0, edge, edge);
     preview.X = client.right - preview.Width - 1;
     preview.Y = client.bottom - preview.Height - 1;
     return preview;
@@ -119,11 +116,11 @@ bool PageGame::OnMouseDown(int x, int y) {
     }
     RECT client;
     GetClientRect(Handle(), client);
-    if (x >= client.right - kSwitchWidth && x < client.right &&
-        y >= client.bottom - kSwitchHeight && y < client.bottom) {
+    if (x >= client.right - kSwitchWidth && x < client.right && y >= client.bottom - kSwitchHeight &&
+        y < client.bottom) {
         previewSize = (previewSize + 1) % static_cast<int32_t>(std::size(kPreviewEdges));
-        RedrawRect(client.right - kPreviewRepaintEdge, client.bottom - kPreviewRepaintEdge,
-                   kPreviewRepaintEdge, kPreviewRepaintEdge);
+        RedrawRect(client.right - kPreviewRepaintEdge, client.bottom - kPreviewRepaintEdge, kPreviewRepaintEdge,
+                   kPreviewRepaintEdge);
     }
     return false;
 }
@@ -152,9 +149,8 @@ void PageGame::PaintBackground(Gdiplus::Graphics& g, int x, int y, int w, int h)
         g.DrawRectangle(&SharedPen(kPreviewOutline, 1.0f), preview);
     }
     g.DrawImage(UiImages::Instance().MagnifierImage(),
-                Gdiplus::Rect(preview.X + preview.Width - kMagnifierEdge,
-                              preview.Y + preview.Height - kMagnifierEdge, kMagnifierEdge,
-                              kMagnifierEdge));
+                Gdiplus::Rect(preview.X + preview.Width - kMagnifierEdge, preview.Y + preview.Height - kMagnifierEdge,
+                              kMagnifierEdge, kMagnifierEdge));
     board.Draw(g);
 }
 
@@ -215,9 +211,8 @@ void PageGame::Shuffle() {
 }
 
 void PageGame::ToggleFilter() {
-    FilterButton.State = FilterButton.State == MultiStateButton::kChecked
-                             ? MultiStateButton::kUnchecked
-                             : MultiStateButton::kChecked;
+    FilterButton.State =
+        FilterButton.State == MultiStateButton::kChecked ? MultiStateButton::kUnchecked : MultiStateButton::kChecked;
     board.edgesOnly = FilterButton.State == MultiStateButton::kChecked;
     RedrawAll();
 }
@@ -255,8 +250,7 @@ Gdiplus::Bitmap* PageGame::PreviewImage(const Gdiplus::Rect& preview) {
         static_cast<int>(previewImage->GetHeight()) != preview.Height) {
         previewImage = std::make_unique<Gdiplus::Bitmap>(preview.Width, preview.Height);
         Gdiplus::Graphics scaled(previewImage.get());
-        scaled.DrawImage(board.picture.Get(),
-                         Gdiplus::Rect(0, 0, preview.Width, preview.Height));
+        scaled.DrawImage(board.picture.Get(), Gdiplus::Rect(0, 0, preview.Width, preview.Height));
         scaled.Flush();
     }
     return previewImage.get();

@@ -90,6 +90,6 @@ private:
 
     Board& board;
     PageNavigator& navigator;
-    CPtr<DialogPause> pausePanel;   // at most one, while it is up
+    CPtr<DialogPause> pausePanel;                    // at most one, while it is up
     std::unique_ptr<Gdiplus::Bitmap> previewImage;   // null until first drawn in a game
 };

@@ -27,7 +27,7 @@ constexpr int kTextHeight = 30;
 constexpr int kPictureMargin = 10;
 constexpr int kPictureHeightLoss = 90;
 
-}  // namespace
+}   // namespace
 
 PageGameStart::PageGameStart(Board& board, PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
@@ -65,9 +65,9 @@ PageGameStart::PageGameStart(Board& board, PageNavigator& navigator)
     PieceCountLabel.Bottom = DifficultyCaption.GetHeight() + startHeight + kCountAboveCaption;
     PieceCountLabel.HorizontalCenter = 0;
 
-    Children = {&StartStrip.button,      &GalleryStrip.button,     &StartStrip.leftPiece,
-                &StartStrip.rightPiece,  &GalleryStrip.leftPiece,  &GalleryStrip.rightPiece,
-                &DifficultySlider,       &DifficultyCaption,       &PieceCountLabel};
+    Children = {&StartStrip.button,     &GalleryStrip.button,    &StartStrip.leftPiece,
+                &StartStrip.rightPiece, &GalleryStrip.leftPiece, &GalleryStrip.rightPiece,
+                &DifficultySlider,      &DifficultyCaption,      &PieceCountLabel};
 }
 
 void PageGameStart::Prepare() {
@@ -81,10 +81,8 @@ Gdiplus::Rect PageGameStart::PictureRect() {
     GetClientRect(Handle(), client);
     const Gdiplus::Bitmap& picture = *board.picture;
     return FitOrCenter(client.left + kPictureMargin, client.top + kPictureMargin,
-                       client.right - client.left - 2 * kPictureMargin,
-                       client.bottom - client.top - kPictureHeightLoss,
-                       static_cast<int32_t>(picture.GetWidth()),
-                       static_cast<int32_t>(picture.GetHeight()));
+                       client.right - client.left - 2 * kPictureMargin, client.bottom - client.top - kPictureHeightLoss,
+                       static_cast<int32_t>(picture.GetWidth()), static_cast<int32_t>(picture.GetHeight()));
 }
 
 void PageGameStart::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {
@@ -101,8 +99,7 @@ void PageGameStart::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {
 void PageGameStart::RedrawStep() {
     const Gdiplus::Rect box = PictureRect();
     const Gdiplus::Bitmap& picture = *board.picture;
-    const Gdiplus::Rect lines(box.X, box.Y,
-                              std::max(box.Width, static_cast<int32_t>(picture.GetWidth())),
+    const Gdiplus::Rect lines(box.X, box.Y, std::max(box.Width, static_cast<int32_t>(picture.GetWidth())),
                               std::max(box.Height, static_cast<int32_t>(picture.GetHeight())));
     Gdiplus::Rect area;
     UnionRect(area, lines, PieceCountLabel.Bounds);

@@ -31,7 +31,7 @@ constexpr int kCategoryLeft = 5;
 constexpr int kCategoryTop = 20;
 constexpr int kCategoryGap = 10;
 
-}  // namespace
+}   // namespace
 
 PageStart::PageStart(Board& board, PageNavigator& navigator)
     : ControlHostWindow(kStyleId),
@@ -52,9 +52,15 @@ PageStart::PageStart(Board& board, PageNavigator& navigator)
     MoreStrip.Place(-outer, kCommandBottom);
 
     Children = {&Grid,
-                &ExitStrip.leftPiece,  &ExitStrip.rightPiece,  &ExitStrip.button,
-                &OtherStrip.leftPiece, &OtherStrip.rightPiece, &OtherStrip.button,
-                &MoreStrip.leftPiece,  &MoreStrip.rightPiece,  &MoreStrip.button};
+                &ExitStrip.leftPiece,
+                &ExitStrip.rightPiece,
+                &ExitStrip.button,
+                &OtherStrip.leftPiece,
+                &OtherStrip.rightPiece,
+                &OtherStrip.button,
+                &MoreStrip.leftPiece,
+                &MoreStrip.rightPiece,
+                &MoreStrip.button};
     BuildCategoryButtons();
     if (!CategoryButtons.empty())
         SelectCategory(*CategoryButtons.front());
@@ -85,8 +91,7 @@ void PageStart::SelectCategory(MultiStateButton& button) {
     if (button.State == MultiStateButton::kChecked)
         return;
     for (const std::unique_ptr<MultiStateButton>& other : CategoryButtons)
-        other->State = other.get() == &button ? MultiStateButton::kChecked
-                                              : MultiStateButton::kUnchecked;
+        other->State = other.get() == &button ? MultiStateButton::kChecked : MultiStateButton::kUnchecked;
     Grid.ClearItems();
     for (const Puzzle* puzzle : static_cast<const Category*>(button.Tag)->puzzles) {
         try {

@@ -10,4 +10,4 @@ namespace Util {
 // "Util::GetCursorPositionPOINT (24)" when it cannot be converted (no such window).
 POINT GetCursorPositionPOINT(HWND window);
 
-}  // namespace Util
+}   // namespace Util

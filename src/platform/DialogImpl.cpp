@@ -32,7 +32,7 @@ private:
     bool ownerWasEnabled;
 };
 
-}  // namespace
+}   // namespace
 
 INT_PTR DialogImpl::DoModal(HWND owner) {
     ending = false;
@@ -41,8 +41,7 @@ INT_PTR DialogImpl::DoModal(HWND owner) {
     POINT origin{0, 0};
     if (owner)
         ::ClientToScreen(owner, origin);
-    const RECT rect{origin.x, origin.y, origin.x + dialogTemplate.width,
-                    origin.y + dialogTemplate.height};
+    const RECT rect{origin.x, origin.y, origin.x + dialogTemplate.width, origin.y + dialogTemplate.height};
     const HWND dialog = Create(owner, rect, std::string(), dialogTemplate.style & ~WS_VISIBLE);
     if (!dialog)
         return -1;

@@ -40,4 +40,4 @@ const std::vector<std::string>& PlayedSounds();
 // The cursor that was set last.
 SystemCursor CurrentCursor();
 
-}  // namespace Headless
+}   // namespace Headless

@@ -7,7 +7,7 @@ namespace {
 
 WindowSystem* System() { return WindowSystem::Current(); }
 
-}  // namespace
+}   // namespace
 
 HWND SetCapture(HWND window) { return System() ? System()->Input().SetCapture(window) : nullptr; }
 
@@ -15,9 +15,7 @@ bool ReleaseCapture() { return System() && System()->Input().ReleaseCapture(); }
 
 HWND GetCapture() { return System() ? System()->Input().GetCapture() : nullptr; }
 
-bool GetCursorPos(POINT& point) {
-    return System() && System()->NativeBackend().CursorPos(point);
-}
+bool GetCursorPos(POINT& point) { return System() && System()->NativeBackend().CursorPos(point); }
 
 HCURSOR LoadCursor(SystemCursor cursor) { return SystemCursorHandle(cursor); }
 

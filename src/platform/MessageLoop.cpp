@@ -15,7 +15,7 @@ void Remove(std::vector<T*>& list, T* item) {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
-}  // namespace
+}   // namespace
 
 void MessageLoop::AddMessageFilter(MessageFilter* filter) { filters.push_back(filter); }
 
@@ -47,8 +47,7 @@ bool MessageLoop::PreTranslate(MSG& msg) {
     // A copy, as a filter may remove itself or others while it runs.
     const std::vector<MessageFilter*> current = filters;
     for (MessageFilter* filter : current)
-        if (std::find(filters.begin(), filters.end(), filter) != filters.end() &&
-            filter->PreTranslateMessage(msg))
+        if (std::find(filters.begin(), filters.end(), filter) != filters.end() && filter->PreTranslateMessage(msg))
             return true;
     return false;
 }

@@ -33,7 +33,7 @@ private:
     bool PreTranslate(MSG& msg);
     bool RunIdleHandlers();
 
-    std::vector<MessageFilter*> filters;   // not owned
+    std::vector<MessageFilter*> filters;      // not owned
     std::vector<IdleHandler*> idleHandlers;   // not owned
 };
 

@@ -7,7 +7,7 @@ namespace {
 
 WindowSystem* System() { return WindowSystem::Current(); }
 
-}  // namespace
+}   // namespace
 
 LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return System() ? System()->SendMessage(window, message, wParam, lParam) : 0;

@@ -7,23 +7,20 @@ namespace {
 
 WindowSystem* System() { return WindowSystem::Current(); }
 
-}  // namespace
+}   // namespace
 
 HDC BeginPaint(HWND window, PAINTSTRUCT& paint) {
     paint = PAINTSTRUCT{};
     return System() ? System()->Paint().BeginPaint(window, paint) : nullptr;
 }
 
-bool EndPaint(HWND window, const PAINTSTRUCT& paint) {
-    return System() && System()->Paint().EndPaint(window, paint);
-}
+bool EndPaint(HWND window, const PAINTSTRUCT& paint) { return System() && System()->Paint().EndPaint(window, paint); }
 
 HDC GetDC(HWND window) { return System() ? System()->Paint().GetDC(window) : nullptr; }
 
 int ReleaseDC(HWND window, HDC dc) { return System() ? System()->Paint().ReleaseDC(window, dc) : 0; }
 
-bool BitBlt(HDC dc, int x, int y, int width, int height, const PixelBuffer& source, int srcX,
-            int srcY) {
+bool BitBlt(HDC dc, int x, int y, int width, int height, const PixelBuffer& source, int srcX, int srcY) {
     return System() && System()->Paint().BitBlt(dc, x, y, width, height, source, srcX, srcY);
 }
 

@@ -19,8 +19,7 @@ int ReleaseDC(HWND window, HDC dc);
 // Copies the rectangle (srcX, srcY, width, height) of the buffer to (x, y) in the client area
 // of the context's window (plain source copy), clipped to the window's visible area, and shows
 // it at once.
-bool BitBlt(HDC dc, int x, int y, int width, int height, const PixelBuffer& source, int srcX,
-            int srcY);
+bool BitBlt(HDC dc, int x, int y, int width, int height, const PixelBuffer& source, int srcX, int srcY);
 // Fills a client rectangle with an opaque ARGB colour and shows it at once.
 bool FillRect(HDC dc, const RECT& rect, uint32_t argb);
 // The window of a device context.

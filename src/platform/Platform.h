@@ -13,8 +13,7 @@ void ShutdownPlatform();
 // Starts the platform for the life of the object.
 class PlatformSession {
 public:
-    explicit PlatformSession(const char* applicationClass)
-        : started(InitPlatform(applicationClass)) {}
+    explicit PlatformSession(const char* applicationClass) : started(InitPlatform(applicationClass)) {}
     ~PlatformSession() {
         if (started)
             ShutdownPlatform();

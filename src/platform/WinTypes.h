@@ -55,33 +55,33 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
 // Messages.
 inline constexpr UINT WM_NULL = 0x0000;
-inline constexpr UINT WM_CREATE = 0x0001;          // lParam: const CREATESTRUCT*; -1 fails creation
+inline constexpr UINT WM_CREATE = 0x0001;   // lParam: const CREATESTRUCT*; -1 fails creation
 inline constexpr UINT WM_DESTROY = 0x0002;
 inline constexpr UINT WM_MOVE = 0x0003;
-inline constexpr UINT WM_SIZE = 0x0005;            // wParam: SIZE_*; lParam: MAKELPARAM(width, height)
+inline constexpr UINT WM_SIZE = 0x0005;   // wParam: SIZE_*; lParam: MAKELPARAM(width, height)
 inline constexpr UINT WM_ACTIVATE = 0x0006;
 inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;
-inline constexpr UINT WM_ENABLE = 0x000A;          // wParam: TRUE when enabled
+inline constexpr UINT WM_ENABLE = 0x000A;   // wParam: TRUE when enabled
 inline constexpr UINT WM_SETTEXT = 0x000C;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
-inline constexpr UINT WM_QUIT = 0x0012;            // wParam: the exit code
-inline constexpr UINT WM_ERASEBKGND = 0x0014;      // wParam: the HDC; nonzero result: erased
-inline constexpr UINT WM_SHOWWINDOW = 0x0018;      // wParam: TRUE when shown
-inline constexpr UINT WM_ACTIVATEAPP = 0x001C;     // wParam: TRUE when activated, FALSE when deactivated
+inline constexpr UINT WM_QUIT = 0x0012;          // wParam: the exit code
+inline constexpr UINT WM_ERASEBKGND = 0x0014;    // wParam: the HDC; nonzero result: erased
+inline constexpr UINT WM_SHOWWINDOW = 0x0018;    // wParam: TRUE when shown
+inline constexpr UINT WM_ACTIVATEAPP = 0x001C;   // wParam: TRUE when activated, FALSE when deactivated
 inline constexpr UINT WM_NCDESTROY = 0x0082;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_KEYUP = 0x0101;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
-inline constexpr UINT WM_COMMAND = 0x0111;         // LOWORD(wParam): command id
-inline constexpr UINT WM_TIMER = 0x0113;           // wParam: timer id
-inline constexpr UINT WM_MOUSEMOVE = 0x0200;       // lParam: client x, y (signed 16-bit halves)
+inline constexpr UINT WM_COMMAND = 0x0111;     // LOWORD(wParam): command id
+inline constexpr UINT WM_TIMER = 0x0113;       // wParam: timer id
+inline constexpr UINT WM_MOUSEMOVE = 0x0200;   // lParam: client x, y (signed 16-bit halves)
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_RBUTTONUP = 0x0205;
-inline constexpr UINT WM_CAPTURECHANGED = 0x0215;  // lParam: the window that takes the capture
+inline constexpr UINT WM_CAPTURECHANGED = 0x0215;   // lParam: the window that takes the capture
 inline constexpr UINT WM_USER = 0x0400;
 inline constexpr UINT WM_APP = 0x8000;
 
@@ -180,9 +180,9 @@ struct WNDCLASS {
     std::string className;
     UINT style = CS_HREDRAW | CS_VREDRAW;
     WNDPROC lpfnWndProc = nullptr;
-    HCURSOR hCursor = nullptr;          // null: the arrow
+    HCURSOR hCursor = nullptr;              // null: the arrow
     int hbrBackground = COLOR_WINDOW + 1;   // a system colour + 1, or 0 for no background
-    std::string iconResource;           // embedded icon for top-level windows; empty: none
+    std::string iconResource;               // embedded icon for top-level windows; empty: none
 };
 
 // Pixels in memory: 32-bit premultiplied ARGB in native-endian words (cairo's ARGB32 layout),

@@ -14,9 +14,8 @@ bool GetClassInfo(const std::string& className, WNDCLASS& windowClass);
 // windows (WS_CHILD) need a parent; a top-level window with a parent is owned by the parent's
 // top-level window. Returns null when the class is unknown, a child has no parent, or
 // WM_CREATE answered -1.
-HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& windowName,
-                    DWORD style, int x, int y, int width, int height, HWND parent,
-                    void* createParams);
+HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& windowName, DWORD style, int x,
+                    int y, int width, int height, HWND parent, void* createParams);
 // Sends WM_DESTROY to the window and then to its descendants, then WM_NCDESTROY; the handle
 // is invalid afterwards. Destroying a window also destroys the top-level windows it owns.
 bool DestroyWindow(HWND window);
@@ -29,7 +28,7 @@ inline constexpr int GWLP_USERDATA = -21;
 intptr_t SetWindowLongPtr(HWND window, int index, intptr_t value);
 intptr_t GetWindowLongPtr(HWND window, int index);
 
-HWND GetParent(HWND window);     // the parent of a child, the owner of an owned top-level
+HWND GetParent(HWND window);         // the parent of a child, the owner of an owned top-level
 HWND GetAncestorRoot(HWND window);   // the top-level window that holds the window
 std::string GetClassName(HWND window);
 

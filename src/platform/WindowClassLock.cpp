@@ -38,14 +38,14 @@ std::string RuntimeFolder() {
 std::string FileNameOf(const std::string& className) {
     std::string name;
     for (const char c : className) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                           (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.';
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+                           c == '-' || c == '.';
         name += plain ? c : '_';
     }
     return "tessiva-window-class-" + name + ".lock";
 }
 
-}  // namespace
+}   // namespace
 
 WindowClassLock::WindowClassLock(const std::string& className) {
     const std::string path = LockFilePath(className);

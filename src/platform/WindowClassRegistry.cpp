@@ -18,7 +18,7 @@ bool HeldByAnyone(const std::string& path) {
     close(fd);   // also drops the test lock, if it was taken
     return held;
 }
-}  // namespace
+}   // namespace
 
 bool TopLevelWindowOfClassExists(const std::string& className) {
     for (const std::string& path : WindowClassLock::LockFilePaths(className))

@@ -8,7 +8,7 @@ namespace {
 // The object whose window is being created; bound at the window's first message.
 thread_local WindowImpl* creatingObject = nullptr;
 
-}  // namespace
+}   // namespace
 
 WindowImpl::~WindowImpl() {
     if (hwnd && ::IsWindow(hwnd)) {
@@ -20,8 +20,8 @@ WindowImpl::~WindowImpl() {
     }
 }
 
-HWND WindowImpl::Create(HWND parent, const RECT& rect, const std::string& text, DWORD style,
-                        DWORD exStyle, void* createParams) {
+HWND WindowImpl::Create(HWND parent, const RECT& rect, const std::string& text, DWORD style, DWORD exStyle,
+                        void* createParams) {
     if (hwnd)
         return nullptr;   // one window per object
     WNDCLASS windowClass = GetWindowClass();
@@ -40,8 +40,8 @@ HWND WindowImpl::Create(HWND parent, const RECT& rect, const std::string& text, 
     creatingObject = this;
     HWND created = nullptr;
     try {
-        created = ::CreateWindowEx(exStyle, windowClass.className, text, style, x, y, width,
-                                   height, parent, createParams);
+        created =
+            ::CreateWindowEx(exStyle, windowClass.className, text, style, x, y, width, height, parent, createParams);
     } catch (...) {
         // Not a containment point: only the binding is cleared before the exception goes on.
         creatingObject = nullptr;

@@ -15,8 +15,8 @@ public:
 
     // Creates the window of this object's class (registered on first use). A zero-sized
     // rectangle with CW_USEDEFAULT in left lets the system choose. Returns null on failure.
-    HWND Create(HWND parent, const RECT& rect, const std::string& text, DWORD style,
-                DWORD exStyle = 0, void* createParams = nullptr);
+    HWND Create(HWND parent, const RECT& rect, const std::string& text, DWORD style, DWORD exStyle = 0,
+                void* createParams = nullptr);
     bool DestroyWindow();
 
     HWND Handle() const { return hwnd; }

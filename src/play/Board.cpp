@@ -15,7 +15,7 @@ std::unique_ptr<Board>& CurrentBoard() {
     return board;
 }
 
-}  // namespace
+}   // namespace
 
 Board::~Board() {
     pieces.clear();
@@ -30,13 +30,9 @@ Board& Board::CreateCurrent() {
     return *current;
 }
 
-Board* Board::Current() {
-    return CurrentBoard().get();
-}
+Board* Board::Current() { return CurrentBoard().get(); }
 
-void Board::DestroyCurrent() {
-    CurrentBoard().reset();
-}
+void Board::DestroyCurrent() { CurrentBoard().reset(); }
 
 void Board::NewGame() {
     elapsed = TimeSpan();
@@ -75,8 +71,7 @@ std::string Board::ElapsedText() const {
     const int64_t minutes = ticks / TimeSpan::kTicksPerMinute % 60;
     const int64_t seconds = ticks / TimeSpan::kTicksPerSecond % 60;
     char text[32];
-    std::snprintf(text, sizeof text, "%02i:%02i", static_cast<int>(hours * 60 + minutes),
-                  static_cast<int>(seconds));
+    std::snprintf(text, sizeof text, "%02i:%02i", static_cast<int>(hours * 60 + minutes), static_cast<int>(seconds));
     return text;
 }
 
@@ -91,9 +86,8 @@ void Board::Draw(Gdiplus::Graphics& graphics) const {
 
 bool Board::Pick(int32_t x, int32_t y) {
     // Top to bottom: the group drawn last is the one the player sees under the pointer.
-    auto hit = std::find_if(groups.rbegin(), groups.rend(), [&](const auto& group) {
-        return IsShown(*group) && GroupHitTest(*group, x, y);
-    });
+    auto hit = std::find_if(groups.rbegin(), groups.rend(),
+                            [&](const auto& group) { return IsShown(*group) && GroupHitTest(*group, x, y); });
     if (hit == groups.rend())
         return false;
     if (groups.size() > 1 && clock != ClockState::Running)
@@ -128,11 +122,9 @@ std::optional<Snap> Board::FindSnap(PieceGroup& group) const {
             continue;
         // The offsets first: they rule out almost every group before the vertex comparison.
         if (std::abs(group.offsetX - other->offsetX) >= snapTolerance ||
-            std::abs(group.offsetY - other->offsetY) >= snapTolerance ||
-            !group.SharesVertexWith(*other))
+            std::abs(group.offsetY - other->offsetY) >= snapTolerance || !group.SharesVertexWith(*other))
             continue;
-        if (snap.joined.empty() ||
-            other->pieces.size() > snap.joined[targetIndex]->pieces.size())
+        if (snap.joined.empty() || other->pieces.size() > snap.joined[targetIndex]->pieces.size())
             targetIndex = snap.joined.size();
         snap.joined.push_back(other.get());
     }
@@ -157,8 +149,8 @@ void Board::MergeGroups(PieceGroup* target, const std::vector<PieceGroup*>& join
         for (Piece* piece : group->pieces)
             target->AddPiece(piece);
 
-    auto position = std::find_if(groups.begin(), groups.end(),
-                                 [&](const auto& group) { return group.get() == target; });
+    auto position =
+        std::find_if(groups.begin(), groups.end(), [&](const auto& group) { return group.get() == target; });
     if (position != groups.end())
         std::rotate(position, std::next(position), groups.end());
     if (groups.size() == 1)

@@ -36,7 +36,7 @@ struct DropResult {
     // The joined groups' board boxes before the merge and the target's after it; empty when
     // nothing joined, since then nothing on the board changed.
     Gdiplus::Rect area;
-    bool solved = false;    // one group is left
+    bool solved = false;   // one group is left
 };
 
 class Board : public PictureOwner {

@@ -28,7 +28,7 @@ int32_t Saturated(int64_t area) {
     return static_cast<int32_t>(std::min<int64_t>(area, std::numeric_limits<int32_t>::max()));
 }
 
-}  // namespace
+}   // namespace
 
 PieceGroup::PieceGroup(Piece* piece)
     : pieces{piece}, vertices(piece->vertices.begin(), piece->vertices.end()), box(piece->bounds) {
@@ -39,8 +39,8 @@ PieceGroup::PieceGroup(Piece* piece)
 void PieceGroup::AddPiece(Piece* piece) {
     pieces.push_back(piece);
     for (const GridVertex& vertex : piece->vertices) {
-        const bool present = std::any_of(vertices.begin(), vertices.end(),
-                                         [&](const GridVertex& v) { return v.id == vertex.id; });
+        const bool present =
+            std::any_of(vertices.begin(), vertices.end(), [&](const GridVertex& v) { return v.id == vertex.id; });
         if (!present) {
             vertices.push_back(vertex);
             edge = edge || vertex.border;
@@ -57,9 +57,7 @@ bool PieceGroup::SharesVertexWith(const PieceGroup& other) const {
     return false;
 }
 
-Gdiplus::Rect PieceGroup::BoardBox() const {
-    return Moved(box, offsetX, offsetY);
-}
+Gdiplus::Rect PieceGroup::BoardBox() const { return Moved(box, offsetX, offsetY); }
 
 void PieceGroup::Draw(Gdiplus::Graphics& graphics, const Gdiplus::Rect& clip) const {
     for (const Piece* piece : pieces)
@@ -80,8 +78,7 @@ bool GroupHitTest(const PieceGroup& group, int32_t x, int32_t y) {
 
 int32_t GroupRectOverlap(const PieceGroup& group, const Gdiplus::Rect& rect) {
     const Gdiplus::Rect box = group.BoardBox();
-    if (rect.X >= box.GetRight() || rect.Y >= box.GetBottom() || box.X >= rect.GetRight() ||
-        box.Y >= rect.GetBottom())
+    if (rect.X >= box.GetRight() || rect.Y >= box.GetBottom() || box.X >= rect.GetRight() || box.Y >= rect.GetBottom())
         return 0;
     int64_t area = 0;
     for (const Piece* piece : group.pieces)

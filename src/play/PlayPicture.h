@@ -12,12 +12,10 @@
 
 // The size of the play picture for a picture of pictureWidth x pictureHeight in a client area
 // of clientWidth x clientHeight.
-Gdiplus::Size PlayPictureSize(int32_t clientWidth, int32_t clientHeight, int32_t pictureWidth,
-                              int32_t pictureHeight);
+Gdiplus::Size PlayPictureSize(int32_t clientWidth, int32_t clientHeight, int32_t pictureWidth, int32_t pictureHeight);
 
 // Decodes the picture file (a large JPEG at a reduced scale that still covers the result) and
 // draws it scaled into a new 32-bit ARGB bitmap of the play size. Null when the file cannot be
 // decoded or the result would have no pixels (an empty client area), so that the caller can
 // leave everything as it was.
-std::unique_ptr<Gdiplus::Bitmap> MakePlayPicture(const std::string& path, int32_t clientWidth,
-                                                 int32_t clientHeight);
+std::unique_ptr<Gdiplus::Bitmap> MakePlayPicture(const std::string& path, int32_t clientWidth, int32_t clientHeight);

@@ -21,32 +21,30 @@ int32_t Candidate(int32_t r, float range) {
     return static_cast<int32_t>(static_cast<double>(r) / Random::kRange * range + 0.0);
 }
 
-}  // namespace
+}   // namespace
 
 Gdiplus::Rect TargetRect(const Gdiplus::Rect& board, int32_t pictureWidth, int32_t pictureHeight) {
-    const int32_t area = static_cast<int32_t>(
-        static_cast<double>(board.Width) * board.Height * static_cast<double>(0.3f));
+    const int32_t area =
+        static_cast<int32_t>(static_cast<double>(board.Width) * board.Height * static_cast<double>(0.3f));
     Gdiplus::Rect size = AreaRect(area, pictureWidth, pictureHeight);
     if (pictureWidth < size.Width || pictureHeight < size.Height)
         size = Gdiplus::Rect(0, 0, pictureWidth, pictureHeight);
-    return Gdiplus::Rect(board.X + (board.Width - size.Width) / 2,
-                         board.Y + (board.Height - size.Height) / 2, size.Width, size.Height);
+    return Gdiplus::Rect(board.X + (board.Width - size.Width) / 2, board.Y + (board.Height - size.Height) / 2,
+                         size.Width, size.Height);
 }
 
 void Scatter(Board& board, const Gdiplus::Rect& boardRect, const Gdiplus::Rect& preview,
              const std::function<int32_t()>& nextRandom) {
-    const Gdiplus::Rect target = TargetRect(
-        boardRect, static_cast<int32_t>(board.picture->GetWidth()),
-        static_cast<int32_t>(board.picture->GetHeight()));
+    const Gdiplus::Rect target = TargetRect(boardRect, static_cast<int32_t>(board.picture->GetWidth()),
+                                            static_cast<int32_t>(board.picture->GetHeight()));
 
     // Joined groups go first, while the board is still empty; the drawing order stays as it is.
     std::vector<PieceGroup*> order;
     order.reserve(board.groups.size());
     for (const std::unique_ptr<PieceGroup>& group : board.groups)
         order.push_back(group.get());
-    std::stable_sort(order.begin(), order.end(), [](const PieceGroup* a, const PieceGroup* b) {
-        return a->pieces.size() > b->pieces.size();
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const PieceGroup* a, const PieceGroup* b) { return a->pieces.size() > b->pieces.size(); });
 
     std::vector<const PieceGroup*> placed;
     placed.reserve(order.size());
@@ -60,8 +58,7 @@ void Scatter(Board& board, const Gdiplus::Rect& boardRect, const Gdiplus::Rect& 
             const int32_t y = Candidate(nextRandom(), rangeY);
             group->offsetX = x - group->box.X;
             group->offsetY = y - group->box.Y;
-            if (GroupRectOverlap(*group, preview) > 0 &&
-                ++previewRejections < kPreviewRejections)
+            if (GroupRectOverlap(*group, preview) > 0 && ++previewRejections < kPreviewRejections)
                 continue;
             const int32_t targetOverlap = GroupRectOverlap(*group, target);
             if (targetOverlap > kTargetOverlapTolerated && ++targetRejections < kTargetRejections)

@@ -5,13 +5,9 @@
 
 Button::Button(::StyleId style, ContainerControl* parent) : ClickableControl(style, parent) {}
 
-int Button::GetWidth() const {
-    return Width.HasValue ? Width.Value() : SkinnedSize(StyleId).Width;
-}
+int Button::GetWidth() const { return Width.HasValue ? Width.Value() : SkinnedSize(StyleId).Width; }
 
-int Button::GetHeight() const {
-    return Height.HasValue ? Height.Value() : SkinnedSize(StyleId).Height;
-}
+int Button::GetHeight() const { return Height.HasValue ? Height.Value() : SkinnedSize(StyleId).Height; }
 
 void Button::Paint(Gdiplus::Graphics& g, int, int, int, int) {
     try {

@@ -2,9 +2,7 @@
 #include "ui/CommandStrip.h"
 
 CommandStrip::CommandStrip(StyleId buttonStyle, const std::string& text, ContainerControl* parent)
-    : button(buttonStyle, parent),
-      leftPiece(StyleId::LeftCap, parent),
-      rightPiece(StyleId::RightCap, parent) {
+    : button(buttonStyle, parent), leftPiece(StyleId::LeftCap, parent), rightPiece(StyleId::RightCap, parent) {
     button.Text = text;
 }
 

@@ -4,8 +4,7 @@
 #include "gfx/Graphics.h"
 #include "ui/SharedDrawing.h"
 
-ContainerControl::ContainerControl(::StyleId style, ContainerControl* parent)
-    : Control(style, parent) {}
+ContainerControl::ContainerControl(::StyleId style, ContainerControl* parent) : Control(style, parent) {}
 
 void ContainerControl::Paint(Gdiplus::Graphics& g, int x, int y, int w, int h) {
     try {

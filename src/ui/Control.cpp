@@ -7,9 +7,7 @@
 
 Control::Control(::StyleId style, ContainerControl* parent) : StyleId(style), Parent(parent) {}
 
-TopLevelContainerControl* Control::GetTopLevel() {
-    return Parent ? Parent->GetTopLevel() : nullptr;
-}
+TopLevelContainerControl* Control::GetTopLevel() { return Parent ? Parent->GetTopLevel() : nullptr; }
 
 void Control::Invalidate() {
     if (TopLevelContainerControl* top = GetTopLevel())
@@ -18,8 +16,7 @@ void Control::Invalidate() {
 
 void Control::Layout() {
     if (Parent)
-        Bounds = ComputeBounds(Parent->Bounds.X, Parent->Bounds.Y, Parent->Bounds.Width,
-                               Parent->Bounds.Height);
+        Bounds = ComputeBounds(Parent->Bounds.X, Parent->Bounds.Y, Parent->Bounds.Width, Parent->Bounds.Height);
 }
 
 bool Control::OnDeactivate() { return false; }
@@ -71,8 +68,7 @@ Gdiplus::Rect Control::ComputeBounds(int px, int py, int pw, int ph) const {
 }
 
 bool Control::HitTest(int x, int y) const {
-    return x >= Bounds.X && x < Bounds.X + Bounds.Width && y >= Bounds.Y &&
-           y < Bounds.Y + Bounds.Height;
+    return x >= Bounds.X && x < Bounds.X + Bounds.Width && y >= Bounds.Y && y < Bounds.Y + Bounds.Height;
 }
 
 void Control::CaptureMouse() {

@@ -47,12 +47,12 @@ public:
     void CaptureMouse();
 
     const ::StyleId StyleId;
-    void* Tag = nullptr;                  // owner's data, not owned
-    ContainerControl* const Parent;       // not owned; null only for a top level
-    Gdiplus::Rect Bounds;                 // client coordinates of the host window
+    void* Tag = nullptr;              // owner's data, not owned
+    ContainerControl* const Parent;   // not owned; null only for a top level
+    Gdiplus::Rect Bounds;             // client coordinates of the host window
     Nullable<int> Width;
     Nullable<int> Height;
-    Nullable<int> HorizontalCenter;       // wins over Left and Right
+    Nullable<int> HorizontalCenter;   // wins over Left and Right
     Nullable<int> Left;
     Nullable<int> Top;
     Nullable<int> Right;

@@ -41,8 +41,8 @@ void Dialog::CentreOverOwner() {
         ClientToScreen(owner, origin);
         const int ownerWidth = client.right - client.left;
         const int ownerHeight = client.bottom - client.top;
-        MoveWindow(Handle(), origin.x + (ownerWidth - width) / 2,
-                   origin.y + (ownerHeight - height) / 2, width, height, false);
+        MoveWindow(Handle(), origin.x + (ownerWidth - width) / 2, origin.y + (ownerHeight - height) / 2, width, height,
+                   false);
     } catch (...) {
         // Containment point of panel initialisation: the panel keeps the template's size and
         // place.
@@ -52,8 +52,7 @@ void Dialog::CentreOverOwner() {
 void Dialog::PaintBackground(Gdiplus::Graphics& g, int, int, int, int) {
     g.FillRectangle(&SharedSolidBrush(kPageBackground), Bounds);
     DrawCaption(g, *this, Caption);
-    g.DrawRectangle(&SharedPen(kCaptionColor, 1.0f), Bounds.X, Bounds.Y, Bounds.Width - 1,
-                    Bounds.Height - 1);
+    g.DrawRectangle(&SharedPen(kCaptionColor, 1.0f), Bounds.X, Bounds.Y, Bounds.Width - 1, Bounds.Height - 1);
 }
 
 void Dialog::PlacePair(CommandStrip& a, CommandStrip& b, int spacing, int bottom) {

@@ -3,8 +3,7 @@
 
 #include "ui/PanelLayout.h"
 
-DialogPause::DialogPause()
-    : Dialog(StyleId::PausePanel), resume(StyleId::ResumeButton, "Resume", this) {
+DialogPause::DialogPause() : Dialog(StyleId::PausePanel), resume(StyleId::ResumeButton, "Resume", this) {
     Width = 300;
     Height = 200;
     Caption = "Paused";

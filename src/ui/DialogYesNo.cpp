@@ -4,15 +4,12 @@
 #include "ui/PanelLayout.h"
 
 DialogYesNo::DialogYesNo()
-    : Dialog(StyleId::GalleryYesNoPanel),
-      yes(StyleId::YesButton, "Yes", this),
-      no(StyleId::NoButton, "No", this) {
+    : Dialog(StyleId::GalleryYesNoPanel), yes(StyleId::YesButton, "Yes", this), no(StyleId::NoButton, "No", this) {
     Width = 400;
     Height = 200;
     Caption = "Back to Gallery?";
     PlacePair(yes, no, PanelLayout::kPairSpacing, PanelLayout::kButtonBottom);
-    Children = {&yes.button, &yes.leftPiece, &yes.rightPiece,
-                &no.button,  &no.leftPiece,  &no.rightPiece};
+    Children = {&yes.button, &yes.leftPiece, &yes.rightPiece, &no.button, &no.leftPiece, &no.rightPiece};
 }
 
 void DialogYesNo::OnNotify(NotifyCode code, Control* sender, Control*) {

@@ -8,8 +8,7 @@
 #include "platform/Paint.h"
 
 GraphicsBuffer::GraphicsBuffer(HDC dc, int width, int height) {
-    RaiseErrorIfFalse(dc != nullptr && WindowFromDC(dc) != nullptr,
-                      "GraphicsBuffer::GraphicsBuffer (14)");
+    RaiseErrorIfFalse(dc != nullptr && WindowFromDC(dc) != nullptr, "GraphicsBuffer::GraphicsBuffer (14)");
     bitmap.Reset(std::make_unique<Gdiplus::Bitmap>(width, height, Gdiplus::PixelFormat32bppPARGB));
     RaiseErrorIfFalse(bitmap->GetLastStatus() == Gdiplus::Ok && width > 0 && height > 0,
                       "GraphicsBuffer::GraphicsBuffer (16)");

@@ -5,13 +5,9 @@
 
 Label::Label(::StyleId style, ContainerControl* parent) : Control(style, parent) {}
 
-int Label::GetWidth() const {
-    return Width.HasValue ? Width.Value() : SkinnedSize(StyleId).Width;
-}
+int Label::GetWidth() const { return Width.HasValue ? Width.Value() : SkinnedSize(StyleId).Width; }
 
-int Label::GetHeight() const {
-    return Height.HasValue ? Height.Value() : SkinnedSize(StyleId).Height;
-}
+int Label::GetHeight() const { return Height.HasValue ? Height.Value() : SkinnedSize(StyleId).Height; }
 
 void Label::Paint(Gdiplus::Graphics& g, int, int, int, int) {
     try {

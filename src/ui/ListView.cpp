@@ -16,7 +16,7 @@ constexpr int32_t kPageControlsBottom = 5;
 constexpr int32_t kPageControlsSpacing = 10;
 // Room reserved in Children beyond the cells, for the page controls.
 constexpr int32_t kExtraChildren = 5;
-}  // namespace
+}   // namespace
 
 ListView::ListView(ContainerControl* parent)
     : ContainerControl(StyleId::ListView, parent),
@@ -27,11 +27,9 @@ ListView::ListView(ContainerControl* parent)
     PageLabel.Bottom = kPageControlsBottom;
     PageLabel.HorizontalCenter = 0;
     PreviousButton.Bottom = kPageControlsBottom;
-    PreviousButton.HorizontalCenter =
-        -(PreviousButton.GetWidth() / 2) - kPageControlsSpacing - labelWidth / 2;
+    PreviousButton.HorizontalCenter = -(PreviousButton.GetWidth() / 2) - kPageControlsSpacing - labelWidth / 2;
     NextButton.Bottom = kPageControlsBottom;
-    NextButton.HorizontalCenter =
-        NextButton.GetWidth() / 2 + labelWidth / 2 + kPageControlsSpacing;
+    NextButton.HorizontalCenter = NextButton.GetWidth() / 2 + labelWidth / 2 + kPageControlsSpacing;
 }
 
 ListView::~ListView() = default;
@@ -107,8 +105,7 @@ void ListView::RebuildPage() {
 
     if (perPage > 0 && perPage < count) {
         char caption[64];
-        std::snprintf(caption, sizeof caption, "Page %i of %i", FirstIndex / perPage + 1,
-                      PageCount(perPage));
+        std::snprintf(caption, sizeof caption, "Page %i of %i", FirstIndex / perPage + 1, PageCount(perPage));
         PageLabel.Text = caption;
         Children.push_back(&PageLabel);
         Children.push_back(&PreviousButton);

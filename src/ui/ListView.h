@@ -19,10 +19,10 @@ class ListView : public ContainerControl {
 public:
     // One picture of the list. The cell that shows it decodes the thumbnail at its first paint.
     struct Item {
-        int32_t Data = 0;                                // the owner's value (a puzzle id)
+        int32_t Data = 0;   // the owner's value (a puzzle id)
         std::string ImagePath;
-        std::string ThumbnailPath;                       // the file the cell draws
-        std::unique_ptr<Gdiplus::Bitmap> Thumbnail;      // null until first painted
+        std::string ThumbnailPath;                    // the file the cell draws
+        std::unique_ptr<Gdiplus::Bitmap> Thumbnail;   // null until first painted
     };
 
     // The columns, rows, cells per page and pages that a given area holds.
@@ -67,8 +67,8 @@ public:
     void PaintBackground(Gdiplus::Graphics& g, int x, int y, int w, int h) override;
 
     std::vector<std::unique_ptr<Item>> Items;
-    std::vector<ListViewItemControl*> VisibleItems;                // the cells of this page
-    std::vector<std::unique_ptr<ListViewItemControl>> ItemPool;    // grows, never shrinks
+    std::vector<ListViewItemControl*> VisibleItems;               // the cells of this page
+    std::vector<std::unique_ptr<ListViewItemControl>> ItemPool;   // grows, never shrinks
     int32_t PageColumns = 0;
     int32_t PageRows = 0;
     int32_t FirstIndex = 0;

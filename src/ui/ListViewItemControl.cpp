@@ -7,8 +7,7 @@
 #include "ui/SharedDrawing.h"
 #include "ui/TopLevelContainerControl.h"
 
-ListViewItemControl::ListViewItemControl(ListView* owner)
-    : Control(StyleId::Plain, owner), Owner(owner) {
+ListViewItemControl::ListViewItemControl(ListView* owner) : Control(StyleId::Plain, owner), Owner(owner) {
     Width = ListView::ItemWidth;
     Height = ListView::ItemHeight;
 }
@@ -21,8 +20,8 @@ void ListViewItemControl::Paint(Gdiplus::Graphics& g, int, int, int, int) {
         // The cell never shows more than its own size, so a JPEG may be decoded at 1/2, 1/4 or
         // 1/8 of its size as long as the result still covers the cell: a large photo then
         // costs a fraction of the work and looks the same once fitted.
-        auto decoded = std::make_unique<Gdiplus::Bitmap>(
-            item.ThumbnailPath, Gdiplus::Size(ListView::ItemWidth, ListView::ItemHeight));
+        auto decoded = std::make_unique<Gdiplus::Bitmap>(item.ThumbnailPath,
+                                                         Gdiplus::Size(ListView::ItemWidth, ListView::ItemHeight));
         if (decoded->GetLastStatus() == Gdiplus::Ok) {
             item.Thumbnail = std::move(decoded);
             picture = item.Thumbnail.get();
@@ -31,9 +30,8 @@ void ListViewItemControl::Paint(Gdiplus::Graphics& g, int, int, int, int) {
         }
     }
 
-    const Gdiplus::Rect fit = FitRect(static_cast<int>(picture->GetWidth()),
-                                      static_cast<int>(picture->GetHeight()), Bounds.X, Bounds.Y,
-                                      Bounds.Width, Bounds.Height);
+    const Gdiplus::Rect fit = FitRect(static_cast<int>(picture->GetWidth()), static_cast<int>(picture->GetHeight()),
+                                      Bounds.X, Bounds.Y, Bounds.Width, Bounds.Height);
     g.DrawImage(picture, fit);
     g.DrawRectangle(&SharedPen(kCaptionColor, 1.0f), Bounds);
 }

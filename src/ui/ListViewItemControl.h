@@ -14,8 +14,8 @@ public:
     // Sized to the list view's cell; the list view places it on every page rebuild.
     explicit ListViewItemControl(ListView* owner);
 
-    ListView* const Owner;   // also the Parent
-    int32_t ItemIndex = -1;  // index into the owner's Items
+    ListView* const Owner;    // also the Parent
+    int32_t ItemIndex = -1;   // index into the owner's Items
 
 protected:
     // Decodes the picture on first paint (at a reduced scale where the file allows it) and

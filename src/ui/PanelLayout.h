@@ -9,4 +9,4 @@ inline constexpr int kButtonBottom = 10;
 // A pair of buttons stands this far either side of the panel's centre line.
 inline constexpr int kPairSpacing = 40;
 
-}  // namespace PanelLayout
+}   // namespace PanelLayout

@@ -17,16 +17,15 @@ const Gdiplus::FontFamily& ArialOrSansSerif() {
     return arial.IsAvailable() ? arial : *Gdiplus::FontFamily::GenericSansSerif();
 }
 
-}  // namespace
+}   // namespace
 
 const Gdiplus::Font& GetStyleFont(StyleId style) {
     if (style == StyleId::PageLabel) {
-        static const Gdiplus::Font small(&ArialOrSansSerif(), kSmallFontPixels,
-                                         Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
+        static const Gdiplus::Font small(&ArialOrSansSerif(), kSmallFontPixels, Gdiplus::FontStyleRegular,
+                                         Gdiplus::UnitPixel);
         return small;
     }
-    static const Gdiplus::Font normal(&ArialOrSansSerif(), kFontPixels, Gdiplus::FontStyleRegular,
-                                      Gdiplus::UnitPixel);
+    static const Gdiplus::Font normal(&ArialOrSansSerif(), kFontPixels, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
     return normal;
 }
 
@@ -75,6 +74,6 @@ Gdiplus::ARGB BackgroundColor(StyleId style) {
 void DrawCaption(Gdiplus::Graphics& g, const Control& control, const std::string& text) {
     if (text.empty())
         return;
-    g.DrawString(text, &GetControlFont(control), Gdiplus::RectF(control.Bounds),
-                 &CenteredStringFormat(), &SharedSolidBrush(kCaptionColor));
+    g.DrawString(text, &GetControlFont(control), Gdiplus::RectF(control.Bounds), &CenteredStringFormat(),
+                 &SharedSolidBrush(kCaptionColor));
 }

@@ -7,12 +7,11 @@
 
 namespace {
 const Gdiplus::Size kFallbackSize(100, 25);
-}  // namespace
+}   // namespace
 
 Gdiplus::Size SkinnedSize(StyleId style) { return Theme::NaturalSize(style, kFallbackSize); }
 
-void PaintSkinned(Gdiplus::Graphics& g, const Control& control, ImageState look,
-                  const std::string& caption) {
+void PaintSkinned(Gdiplus::Graphics& g, const Control& control, ImageState look, const std::string& caption) {
     if (Gdiplus::Bitmap* image = Theme::Image(control.StyleId, look))
         g.DrawImage(image, control.Bounds);
     DrawCaption(g, control, caption);

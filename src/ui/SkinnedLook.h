@@ -17,5 +17,4 @@ Gdiplus::Size SkinnedSize(StyleId style);
 
 // The style's image for the look, stretched over the control's Bounds, then the caption
 // (white, centred, wrapped; none when empty).
-void PaintSkinned(Gdiplus::Graphics& g, const Control& control, ImageState look,
-                  const std::string& caption);
+void PaintSkinned(Gdiplus::Graphics& g, const Control& control, ImageState look, const std::string& caption);

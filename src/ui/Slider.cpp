@@ -13,13 +13,9 @@ namespace {
 constexpr int kDefaultWidth = 100;
 constexpr int kDefaultHeight = 30;
 
-int ImageWidth(const Gdiplus::Bitmap* image) {
-    return image ? static_cast<int>(image->GetWidth()) : 0;
-}
-int ImageHeight(const Gdiplus::Bitmap* image) {
-    return image ? static_cast<int>(image->GetHeight()) : 0;
-}
-}  // namespace
+int ImageWidth(const Gdiplus::Bitmap* image) { return image ? static_cast<int>(image->GetWidth()) : 0; }
+int ImageHeight(const Gdiplus::Bitmap* image) { return image ? static_cast<int>(image->GetHeight()) : 0; }
+}   // namespace
 
 Slider::Slider(::StyleId style, ContainerControl* parent) : Control(style, parent) {}
 
@@ -33,10 +29,8 @@ Gdiplus::Rect Slider::ThumbRect() const {
     const int64_t span = int64_t(Maximum) - Minimum;
     // A slider without room to move, or without a range, keeps its thumb at the left end
     // rather than dividing by zero.
-    const int64_t offset =
-        (range > 0 && span > 0) ? (int64_t(CurrentValue) - Minimum) * range / span : 0;
-    return Gdiplus::Rect(Bounds.X + static_cast<int>(offset), Bounds.Y + (Bounds.Height - th) / 2,
-                         tw, th);
+    const int64_t offset = (range > 0 && span > 0) ? (int64_t(CurrentValue) - Minimum) * range / span : 0;
+    return Gdiplus::Rect(Bounds.X + static_cast<int>(offset), Bounds.Y + (Bounds.Height - th) / 2, tw, th);
 }
 
 int Slider::GetWidth() const {
@@ -55,8 +49,8 @@ int Slider::GetHeight() const {
 void Slider::Paint(Gdiplus::Graphics& g, int, int, int, int) {
     if (!TrackImage || !ThumbImage)
         return;
-    const Gdiplus::Rect track = FitRect(ImageWidth(TrackImage), ImageHeight(TrackImage), Bounds.X,
-                                        Bounds.Y, Bounds.Width, Bounds.Height);
+    const Gdiplus::Rect track =
+        FitRect(ImageWidth(TrackImage), ImageHeight(TrackImage), Bounds.X, Bounds.Y, Bounds.Width, Bounds.Height);
     if (!track.IsEmptyArea())
         g.DrawImage(TrackImage, track);
     const Gdiplus::Rect thumb = ThumbRect();
@@ -91,8 +85,7 @@ bool Slider::OnMouseMove(int x, int) {
     else if (position > range)
         position = range;
     // Without room to move there is only one place for the thumb: the minimum.
-    int64_t candidate =
-        range > 0 ? Minimum + (int64_t(Maximum) - Minimum) * position / range : Minimum;
+    int64_t candidate = range > 0 ? Minimum + (int64_t(Maximum) - Minimum) * position / range : Minimum;
     candidate = std::clamp<int64_t>(candidate, Minimum, std::max(Minimum, Maximum));
     if (candidate != CurrentValue) {
         CurrentValue = static_cast<int32_t>(candidate);

@@ -35,9 +35,7 @@ CPtr<Theme>& Theme::Current() {
     return current;
 }
 
-void Theme::Install(const std::string& folder) {
-    Current().Reset(std::make_unique<Theme>(folder));
-}
+void Theme::Install(const std::string& folder) { Current().Reset(std::make_unique<Theme>(folder)); }
 
 Gdiplus::Bitmap* Theme::Image(StyleId style, ImageState state) {
     Theme* theme = Current().Get();

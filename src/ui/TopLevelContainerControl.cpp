@@ -43,10 +43,9 @@ private:
     HDC dc;
 };
 
-}  // namespace
+}   // namespace
 
-TopLevelContainerControl::TopLevelContainerControl(::StyleId style)
-    : ContainerControl(style, nullptr) {}
+TopLevelContainerControl::TopLevelContainerControl(::StyleId style) : ContainerControl(style, nullptr) {}
 
 TopLevelContainerControl* TopLevelContainerControl::GetTopLevel() { return this; }
 
@@ -57,8 +56,7 @@ void TopLevelContainerControl::Layout() {
 
 void TopLevelContainerControl::OnNotify(NotifyCode, Control*, Control*) {}
 
-bool TopLevelContainerControl::HandleWindowMessage(UINT message, WPARAM, LPARAM lParam,
-                                                   LRESULT& result) {
+bool TopLevelContainerControl::HandleWindowMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:

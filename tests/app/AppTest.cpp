@@ -320,4 +320,4 @@ TEST(AppFolders, WebAddressesPointAtTheMakersSite) {
     EXPECT_EQ(App::UrlOtherProducts(), "https://tessiva.example/products?product=tessiva&ref=app");
 }
 
-}  // namespace
+}   // namespace

@@ -66,7 +66,7 @@ int Close(Display* display, Window window) {
     return sent ? 0 : 1;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {

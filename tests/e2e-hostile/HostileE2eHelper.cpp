@@ -25,8 +25,8 @@ int ClaimedJpeg(const char* file, int width, int height) {
     const std::unique_ptr<void, int (*)(tjhandle)> encoder(tjInitCompress(), tjDestroy);
     unsigned char* jpeg = nullptr;
     unsigned long size = 0;
-    if (!encoder || tjCompress2(encoder.get(), pixels.data(), kSide, 0, kSide, TJPF_RGB, &jpeg, &size, TJSAMP_444,
-                                90, 0) != 0)
+    if (!encoder ||
+        tjCompress2(encoder.get(), pixels.data(), kSide, 0, kSide, TJPF_RGB, &jpeg, &size, TJSAMP_444, 90, 0) != 0)
         return 1;
     std::string bytes(reinterpret_cast<const char*>(jpeg), size);
     tjFree(jpeg);
@@ -41,7 +41,7 @@ int ClaimedJpeg(const char* file, int width, int height) {
     return out ? 0 : 1;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "library") == 0) {

@@ -76,8 +76,7 @@ int Size(const char* file) {
     SurfacePtr picture(cairo_image_surface_create_from_png(file));
     if (cairo_surface_status(picture.get()) != CAIRO_STATUS_SUCCESS)
         return 1;
-    std::printf("%d %d\n", cairo_image_surface_get_width(picture.get()),
-                cairo_image_surface_get_height(picture.get()));
+    std::printf("%d %d\n", cairo_image_surface_get_width(picture.get()), cairo_image_surface_get_height(picture.get()));
     return 0;
 }
 
@@ -86,9 +85,9 @@ struct Shot {
     int width = 0, height = 0;
     uint32_t At(int x, int y) const {
         uint32_t pixel;
-        std::memcpy(&pixel, cairo_image_surface_get_data(surface.get()) +
-                                size_t(y) * size_t(cairo_image_surface_get_stride(surface.get())) +
-                                size_t(x) * 4,
+        std::memcpy(&pixel,
+                    cairo_image_surface_get_data(surface.get()) +
+                        size_t(y) * size_t(cairo_image_surface_get_stride(surface.get())) + size_t(x) * 4,
                     4);
         return pixel;
     }
@@ -109,8 +108,7 @@ Area LargestArea(const Shot& shot, unsigned colour, int width, int height, int s
     std::vector<char> wanted(size_t(width) * size_t(height), 0);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            wanted[size_t(y) * size_t(width) + size_t(x)] =
-                !(x >= skipX && y >= skipY) && Near(shot.At(x, y), colour);
+            wanted[size_t(y) * size_t(width) + size_t(x)] = !(x >= skipX && y >= skipY) && Near(shot.At(x, y), colour);
     Area best;
     std::vector<int> stack, members;
     for (int start = 0; start < width * height; ++start) {
@@ -134,8 +132,7 @@ Area LargestArea(const Shot& shot, unsigned colour, int width, int height, int s
         }
         if (long(members.size()) <= best.pixels)
             continue;
-        best = Area{width, height, -1, -1, std::vector<char>(size_t(width) * size_t(height), 0),
-                    long(members.size())};
+        best = Area{width, height, -1, -1, std::vector<char>(size_t(width) * size_t(height), 0), long(members.size())};
         for (int at : members) {
             const int x = at % width, y = at / width;
             best.mask[size_t(at)] = 1;
@@ -151,8 +148,7 @@ bool Solid(const Area& area, int width, int height, int x, int y) {
     for (int dy = -4; dy <= 4; ++dy)
         for (int dx = -4; dx <= 4; ++dx) {
             const int px = x + dx, py = y + dy;
-            if (px < 0 || py < 0 || px >= width || py >= height ||
-                !area.mask[size_t(py) * size_t(width) + size_t(px)])
+            if (px < 0 || py < 0 || px >= width || py >= height || !area.mask[size_t(py) * size_t(width) + size_t(px)])
                 return false;
         }
     return true;
@@ -218,8 +214,8 @@ int Plan(const char* file, int width, int height, int skipX, int skipY) {
                 continue;
             std::printf("home %d %d %d %d\n", homeX, homeY, pictureWidth, pictureHeight);
             for (int k = 0; k < 4; ++k)
-                std::printf("%d %d %d %d\n", press[k].first, press[k].second,
-                            homeX + quarterX[k] - pieces[k].left, homeY + quarterY[k] - pieces[k].top);
+                std::printf("%d %d %d %d\n", press[k].first, press[k].second, homeX + quarterX[k] - pieces[k].left,
+                            homeY + quarterY[k] - pieces[k].top);
             return 0;
         }
     std::fprintf(stderr, "play_e2e_helper: no place to put the picture together\n");
@@ -268,7 +264,7 @@ int Gallery(std::string folder, int width, int height) {
     }
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "blocks") == 0)
@@ -276,8 +272,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "size") == 0)
         return Size(argv[2]);
     if (argc == 7 && std::strcmp(argv[1], "plan") == 0)
-        return Plan(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
-                    std::atoi(argv[6]));
+        return Plan(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]));
     if (argc == 5 && std::strcmp(argv[1], "gallery") == 0)
         return Gallery(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     std::fprintf(stderr,

@@ -22,7 +22,7 @@ std::string LocationOf(const std::function<void()>& action) {
     }
     return "(nothing raised)";
 }
-}  // namespace
+}   // namespace
 
 TEST(CheckedHolders, EmptyHoldersRaiseWithTheirInstantiationInTheText) {
     CPtr<Cut> cut;

@@ -14,9 +14,11 @@ TEST(TimeSpan, TimeToTicksAcceptsExactlyTheSecondsThatFit) {
     // 922,337,203,680 seconds fit; 922,337,204,400 do not.
     EXPECT_EQ(TimeSpan::TimeToTicks(256204778, 48), 9'223'372'036'800'000'000);
     EXPECT_EQ(TimeSpan::TimeToTicks(-256204778, -48), -9'223'372'036'800'000'000);
-    struct Case { int32_t hours, minutes; };
-    for (const Case c : {Case{256204779, 0}, Case{-256204779, 0}, Case{INT32_MAX, INT32_MAX},
-                         Case{INT32_MIN, INT32_MIN}}) {
+    struct Case {
+        int32_t hours, minutes;
+    };
+    for (const Case c :
+         {Case{256204779, 0}, Case{-256204779, 0}, Case{INT32_MAX, INT32_MAX}, Case{INT32_MIN, INT32_MIN}}) {
         try {
             TimeSpan::TimeToTicks(c.hours, c.minutes);
             ADD_FAILURE() << c.hours << ":" << c.minutes << " did not raise";
@@ -29,15 +31,15 @@ TEST(TimeSpan, TimeToTicksAcceptsExactlyTheSecondsThatFit) {
 TEST(TimeSpan, AddRaisesOnlyOnSignedOverflow) {
     constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
     constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
-    struct Case { int64_t a, b; bool overflows; int64_t sum; };
+    struct Case {
+        int64_t a, b;
+        bool overflows;
+        int64_t sum;
+    };
     const Case cases[] = {
-        {kMax, 1, true, 0},
-        {kMin, -1, true, 0},
-        {kMin, kMin, true, 0},
+        {kMax, 1, true, 0},          {kMin, -1, true, 0},        {kMin, kMin, true, 0},
         {kMax, kMin, false, -1},   // mixed signs never overflow
-        {kMax, -5, false, kMax - 5},
-        {kMax - 1, 1, false, kMax},
-        {600'000'000, 10'000'000, false, 610'000'000},
+        {kMax, -5, false, kMax - 5}, {kMax - 1, 1, false, kMax}, {600'000'000, 10'000'000, false, 610'000'000},
     };
     for (const Case& c : cases) {
         try {

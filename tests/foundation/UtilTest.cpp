@@ -14,12 +14,25 @@
 #include "foundation/Util.h"
 
 TEST(ParseInt, AcceptsBlanksAndSignAndWraps) {
-    struct Case { const char* text; int32_t expected; };
+    struct Case {
+        const char* text;
+        int32_t expected;
+    };
     const Case cases[] = {
-        {" -42", -42}, {"+7", 7}, {"4 2", 42}, {"7 ", 7}, {"\t1\t2 3", 123}, {"- 5", -5},
-        {"0", 0}, {"-0", 0}, {"00000042", 42},
-        {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
-        {"2147483648", INT32_MIN}, {"4294967297", 1}, {"4294967296", 0},   // 32-bit wrap-around
+        {" -42", -42},
+        {"+7", 7},
+        {"4 2", 42},
+        {"7 ", 7},
+        {"\t1\t2 3", 123},
+        {"- 5", -5},
+        {"0", 0},
+        {"-0", 0},
+        {"00000042", 42},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", INT32_MIN},
+        {"4294967297", 1},
+        {"4294967296", 0},   // 32-bit wrap-around
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Util::ParseInt(c.text), c.expected) << "text: '" << c.text << "'";
@@ -29,14 +42,26 @@ TEST(ParseInt, AcceptsBlanksAndSignAndWraps) {
 }
 
 TEST(ParseInt, RejectsWithTheLocationOfTheFault) {
-    struct Case { std::string text; const char* location; };
+    struct Case {
+        std::string text;
+        const char* location;
+    };
     const Case cases[] = {
-        {"12\r\n", "Util::ParseInt (194)"}, {"1-2", "Util::ParseInt (194)"},
-        {"--1", "Util::ParseInt (194)"}, {"+-1", "Util::ParseInt (194)"},
-        {"x", "Util::ParseInt (194)"}, {"1.5", "Util::ParseInt (194)"},
-        {"\xB2", "Util::ParseInt (194)"}, {std::string("1\0" "2", 3), "Util::ParseInt (194)"},
-        {"", "Util::ParseInt (203)"}, {"   ", "Util::ParseInt (203)"},
-        {"-", "Util::ParseInt (203)"}, {" + ", "Util::ParseInt (203)"},
+        {"12\r\n", "Util::ParseInt (194)"},
+        {"1-2", "Util::ParseInt (194)"},
+        {"--1", "Util::ParseInt (194)"},
+        {"+-1", "Util::ParseInt (194)"},
+        {"x", "Util::ParseInt (194)"},
+        {"1.5", "Util::ParseInt (194)"},
+        {"\xB2", "Util::ParseInt (194)"},
+        {std::string("1\0"
+                     "2",
+                     3),
+         "Util::ParseInt (194)"},
+        {"", "Util::ParseInt (203)"},
+        {"   ", "Util::ParseInt (203)"},
+        {"-", "Util::ParseInt (203)"},
+        {" + ", "Util::ParseInt (203)"},
     };
     for (const Case& c : cases) {
         int32_t untouched = 17;
@@ -81,7 +106,11 @@ TEST(ReadFileAscii, RaisesWhenThePathIsNoReadablePlainFile) {
     std::filesystem::resize_file(over, Util::kMaxTextFileBytes + 1);
     std::filesystem::resize_file(huge, (int64_t(5) << 29) + 3);
     EXPECT_EQ(Util::ReadFileAscii(atLimit, false).size(), size_t(Util::kMaxTextFileBytes));
-    struct Case { std::string path; const char* location; FailureCause cause; };
+    struct Case {
+        std::string path;
+        const char* location;
+        FailureCause cause;
+    };
     const Case cases[] = {
         {folder.path + "missing.dat", "Util::ReadFileAscii (72)", FailureCause::CannotRead},
         {folder.path + "sub", "Util::ReadFileAscii (72)", FailureCause::NotAPlainFile},
@@ -108,9 +137,14 @@ TEST(ModulePath, IsTheCanonicalFolderOfTheExecutable) {
 }
 
 TEST(ModulePath, FolderOfKeepsExactlyOneTrailingSlash) {
-    struct Case { const char* path; const char* folder; };
+    struct Case {
+        const char* path;
+        const char* folder;
+    };
     const Case cases[] = {
-        {"/Tessiva", "/"}, {"/opt/tessiva/Tessiva", "/opt/tessiva/"}, {"/opt//Tessiva", "/opt/"},
+        {"/Tessiva", "/"},
+        {"/opt/tessiva/Tessiva", "/opt/tessiva/"},
+        {"/opt//Tessiva", "/opt/"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Util::FolderOf(c.path), c.folder) << c.path;
@@ -123,8 +157,7 @@ protected:
         if (const char* path = std::getenv("PATH"))
             savedPath = path;
         setenv("PATH", folder.path.c_str(), 1);
-        Util::SetOpenUrlCursorHooks([this] { cursorLog += "wait;"; },
-                                    [this] { cursorLog += "restore;"; });
+        Util::SetOpenUrlCursorHooks([this] { cursorLog += "wait;"; }, [this] { cursorLog += "restore;"; });
     }
     void TearDown() override {
         setenv("PATH", savedPath.c_str(), 1);
@@ -133,9 +166,8 @@ protected:
 
     void InstallRecordingXdgOpen() {
         // Writes each argument on a line of its own, then renames, so the reader sees all or nothing.
-        const std::string script = "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
-                                   folder.path + "args.tmp'\n/bin/mv '" + folder.path + "args.tmp' '" +
-                                   folder.path + "args'\n";
+        const std::string script = "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + folder.path +
+                                   "args.tmp'\n/bin/mv '" + folder.path + "args.tmp' '" + folder.path + "args'\n";
         chmod(folder.Write("xdg-open", script).c_str(), 0755);
     }
 

@@ -34,4 +34,4 @@ std::vector<std::string_view> SplitInput(const uint8_t* data, size_t size, size_
     return pieces;
 }
 
-}  // namespace Fuzz
+}   // namespace Fuzz

@@ -13,12 +13,12 @@
 
 // Stops the run when the condition fails: libFuzzer keeps the input as a finding, and the
 // replay test of the normal suite fails on it.
-#define FUZZ_CHECK(condition)                                                               \
-    do {                                                                                    \
-        if (!(condition)) {                                                                 \
+#define FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
             std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                   \
-        }                                                                                   \
+            std::abort();                                                                      \
+        }                                                                                      \
     } while (false)
 
 namespace Fuzz {
@@ -37,4 +37,4 @@ inline constexpr std::string_view kSeparator = "\n--8<--\n";
 // of the input, missing pieces are empty.
 std::vector<std::string_view> SplitInput(const uint8_t* data, size_t size, size_t parts);
 
-}  // namespace Fuzz
+}   // namespace Fuzz

@@ -59,8 +59,8 @@ public:
             all[i] = i;
         return all;
     }
-    MessageBoxAnswer ShowMessageBox(const std::string& text, const std::optional<std::string>&,
-                                    MessageBoxIcon, MessageBoxButtons buttons) override {
+    MessageBoxAnswer ShowMessageBox(const std::string& text, const std::optional<std::string>&, MessageBoxIcon,
+                                    MessageBoxButtons buttons) override {
         lastMessage = text;
         return buttons == MessageBoxButtons::YesNo ? MessageBoxAnswer::Yes : MessageBoxAnswer::Ok;
     }
@@ -123,11 +123,11 @@ void CheckUninstall(const std::string& folder) {
         FUZZ_CHECK(path.compare(0, puzzleFiles.size(), puzzleFiles) == 0);
         FUZZ_CHECK(std::find(listed.begin(), listed.end(), kPuzzleId) != listed.end());
     }
-    FUZZ_CHECK(host.lastMessage == (host.rows == 0 ? "Please select a pack and try again. "
-                                                   : "Selected packs successfully uninstalled. "));
+    FUZZ_CHECK(host.lastMessage ==
+               (host.rows == 0 ? "Please select a pack and try again. " : "Selected packs successfully uninstalled. "));
 }
 
-}  // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<std::string_view> texts = Fuzz::SplitInput(data, size, 3);

@@ -66,8 +66,8 @@ Bytes Jpeg(int width, int height, int subsampling, int flags) {
     unsigned char* out = nullptr;
     unsigned long size = 0;
     const int pixelFormat = TJPF_BGRX;   // 0xAARRGGBB words on little-endian machines
-    if (tjCompress2(handle, reinterpret_cast<const unsigned char*>(pixels.data()), width, 0, height,
-                    pixelFormat, &out, &size, subsampling, 85, flags) != 0) {
+    if (tjCompress2(handle, reinterpret_cast<const unsigned char*>(pixels.data()), width, 0, height, pixelFormat, &out,
+                    &size, subsampling, 85, flags) != 0) {
         std::fprintf(stderr, "fuzz_seeds: %s\n", tjGetErrorStr2(handle));
         std::exit(1);
     }
@@ -105,7 +105,8 @@ Bytes TranslucentPng(int width, int height) {
     Gdiplus::Bitmap bitmap(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            bitmap.SetPixel(x, y, Gdiplus::Color(Gdiplus::BYTE(x * 40 + y), Gdiplus::BYTE(x * 7), Gdiplus::BYTE(y * 5), 90));
+            bitmap.SetPixel(x, y,
+                            Gdiplus::Color(Gdiplus::BYTE(x * 40 + y), Gdiplus::BYTE(x * 7), Gdiplus::BYTE(y * 5), 90));
     const std::filesystem::path path = root / "made.png";
     if (bitmap.SavePng(path) != Gdiplus::Ok) {
         std::fprintf(stderr, "fuzz_seeds: cannot write %s\n", path.c_str());
@@ -131,9 +132,19 @@ void Put32(Bytes& b, uint32_t v) { Put16(b, v & 0xFFFF), Put16(b, v >> 16); }
 Bytes Gif(int frameWidth, int frameHeight) {
     Bytes b = "GIF89a";
     Put16(b, 1), Put16(b, 1);
-    b += Bytes("\x80\x00\x00" "\xFF\xFF\xFF" "\x00\x00\x00" "\x21\xF9\x04\x00\x00\x00\x00\x00" "\x2C", 18);
+    b += Bytes(
+        "\x80\x00\x00"
+        "\xFF\xFF\xFF"
+        "\x00\x00\x00"
+        "\x21\xF9\x04\x00\x00\x00\x00\x00"
+        "\x2C",
+        18);
     Put16(b, 0), Put16(b, 0), Put16(b, uint32_t(frameWidth)), Put16(b, uint32_t(frameHeight));
-    b += Bytes("\x00" "\x02\x02\x44\x01\x00" "\x3B", 7);
+    b += Bytes(
+        "\x00"
+        "\x02\x02\x44\x01\x00"
+        "\x3B",
+        7);
     return b;
 }
 
@@ -150,16 +161,16 @@ Bytes Tiff(int width, int height) {
             Put32(b, value);
     };
     const uint32_t bytes = uint32_t(width * height * 3);
-    entry(256, 3, 1, uint32_t(width));   // ImageWidth
-    entry(257, 3, 1, uint32_t(height));  // ImageLength
-    entry(258, 3, 3, kBitsAt);           // BitsPerSample: 8, 8, 8
-    entry(259, 3, 1, 1);                 // no compression
-    entry(262, 3, 1, 2);                 // RGB
-    entry(273, 4, 1, kPixelsAt);         // StripOffsets
-    entry(277, 3, 1, 3);                 // SamplesPerPixel
-    entry(278, 3, 1, uint32_t(height));  // RowsPerStrip
-    entry(279, 4, 1, bytes);             // StripByteCounts
-    entry(284, 3, 1, 1);                 // chunky
+    entry(256, 3, 1, uint32_t(width));    // ImageWidth
+    entry(257, 3, 1, uint32_t(height));   // ImageLength
+    entry(258, 3, 3, kBitsAt);            // BitsPerSample: 8, 8, 8
+    entry(259, 3, 1, 1);                  // no compression
+    entry(262, 3, 1, 2);                  // RGB
+    entry(273, 4, 1, kPixelsAt);          // StripOffsets
+    entry(277, 3, 1, 3);                  // SamplesPerPixel
+    entry(278, 3, 1, uint32_t(height));   // RowsPerStrip
+    entry(279, 4, 1, bytes);              // StripByteCounts
+    entry(284, 3, 1, 1);                  // chunky
     Put32(b, 0);
     Put16(b, 8), Put16(b, 8), Put16(b, 8);
     for (uint32_t i = 0; i < bytes; ++i)
@@ -179,12 +190,12 @@ Bytes WebP(int width, int height) {
                 bits += char(word), word = 0, used = 0;
         }
     };
-    put(0x2F, 8);                                   // signature
+    put(0x2F, 8);   // signature
     put(uint32_t(width - 1), 14), put(uint32_t(height - 1), 14);
-    put(0, 1), put(0, 3);                           // no alpha, version 0
-    put(0, 1), put(0, 1), put(0, 1);                // no transform, no colour cache, no meta codes
+    put(0, 1), put(0, 3);                                        // no alpha, version 0
+    put(0, 1), put(0, 1), put(0, 1);                             // no transform, no colour cache, no meta codes
     for (const uint32_t symbol : {90u, 200u, 40u, 255u, 0u}) {   // green, red, blue, alpha, distance
-        put(1, 1), put(0, 1), put(1, 1), put(symbol, 8);           // simple code, one 8-bit symbol
+        put(1, 1), put(0, 1), put(1, 1), put(symbol, 8);         // simple code, one 8-bit symbol
     }
     if (used)
         bits += char(word);
@@ -243,9 +254,14 @@ void LibrarySeeds() {
     const Bytes pack = Properties({{"Name", "Animals at Home"}, {"Puzzles", "12"}});
     const Bytes puzzle = Properties({{"Category", "3"}});
     Seed("library", "whole", Join({category, pack, puzzle}));
-    Seed("library", "listed-twice-and-bad-ids", Join({category, Properties({{"Name", "Twice"}, {"Puzzles", "12, 5,x,,12"}}), puzzle}));
+    Seed("library", "listed-twice-and-bad-ids",
+         Join({category, Properties({{"Name", "Twice"}, {"Puzzles", "12, 5,x,,12"}}), puzzle}));
     Seed("library", "windows-1252-names", Join({"Name=Caf\xE9\r\n", "Name=\xC6sop\r\nPuzzles=12\r\n", puzzle}));
-    Seed("library", "utf8-names", Join({"Name=Caf\xC3\xA9\r\n", "Name=Gr\xC3\xBC\xC3\x9F" "e\r\nPuzzles=12\r\n", puzzle}));
+    Seed("library", "utf8-names",
+         Join({"Name=Caf\xC3\xA9\r\n",
+               "Name=Gr\xC3\xBC\xC3\x9F"
+               "e\r\nPuzzles=12\r\n",
+               puzzle}));
     Seed("library", "no-puzzles-key", Join({category, Properties({{"Name", "Empty"}}), puzzle}));
     Seed("library", "other-category", Join({category, pack, Properties({{"Category", "4"}})}));
     Seed("library", "zero-byte-in-name", Join({Bytes("Name=Ani\0mals\r\n", 15), pack, "Category= 3"}));
@@ -265,8 +281,8 @@ void PropertySeeds() {
 }
 
 void ParseIntSeeds() {
-    const char* texts[] = {"42", " -42", "+7", "4 2", "7 ", "\t9", "2147483648", "4294967297",
-                           "-2147483648", "00000012", "", " ", "-", "+-1", "12x", "1\r\n"};
+    const char* texts[] = {"42",          " -42",     "+7", "4 2", "7 ", "\t9", "2147483648", "4294967297",
+                           "-2147483648", "00000012", "",   " ",   "-",  "+-1", "12x",        "1\r\n"};
     int i = 0;
     for (const char* text : texts)
         Seed("parse_int", "text-" + std::to_string(i++), text);
@@ -279,7 +295,7 @@ void ThemeSeeds() {
     Seed("theme", "empty.png", "");
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -66,7 +66,7 @@ int32_t ParseTerminated(std::string_view text) {
     return Util::ParseInt(copy.c_str());
 }
 
-}  // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

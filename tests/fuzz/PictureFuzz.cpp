@@ -99,7 +99,7 @@ void CutAndCheck(std::unique_ptr<Gdiplus::Bitmap> picture, int32_t longSideCount
     }
 }
 
-}  // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = Fuzz::ScratchFolder() + "00000012.jpg";

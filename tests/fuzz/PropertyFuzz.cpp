@@ -30,7 +30,8 @@ void CheckValue(std::string_view text, std::string_view searchable, const std::s
     // The value is the start of what follows the pattern, up to a "\r\n" or the text's end.
     FUZZ_CHECK(rest.substr(0, value.size()) == value);
     FUZZ_CHECK(value.size() == rest.size() || rest.substr(value.size(), 2) == "\r\n");
-    const std::string_view searchedValue = std::string_view(value).substr(0, searchable.size() - (keyAt + pattern.size()));
+    const std::string_view searchedValue =
+        std::string_view(value).substr(0, searchable.size() - (keyAt + pattern.size()));
     FUZZ_CHECK(searchedValue.find("\r\n") == std::string_view::npos);
 }
 
@@ -63,7 +64,7 @@ void CheckList(std::string_view value) {
     FUZZ_CHECK(parsed == ids.size());
 }
 
-}  // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<std::string_view> parts = Fuzz::SplitInput(data, size, 2);

@@ -36,10 +36,11 @@ void CheckImage(Gdiplus::Bitmap* image) {
     }
     FUZZ_CHECK(image->GetLastStatus() == Gdiplus::Ok);
     FUZZ_CHECK(image->GetWidth() > 0 && image->GetHeight() > 0);
-    FUZZ_CHECK(image->GetWidth() <= Gdiplus::UINT(Gdiplus::Bitmap::kMaxSide) && image->GetHeight() <= Gdiplus::UINT(Gdiplus::Bitmap::kMaxSide));
+    FUZZ_CHECK(image->GetWidth() <= Gdiplus::UINT(Gdiplus::Bitmap::kMaxSide) &&
+               image->GetHeight() <= Gdiplus::UINT(Gdiplus::Bitmap::kMaxSide));
 }
 
-}  // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fuzz::WriteFile(ThemeFolder() + std::string(ThemeFileName(kStyle, ImageState::Checked)),

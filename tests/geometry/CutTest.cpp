@@ -10,14 +10,16 @@
 #include "gfx/Graphics.h"
 
 TEST(Cut, GridSizeAndLabelFollowTheLongerSide) {
-    struct Case { int width, height, count, columns, rows; const char* label; };
+    struct Case {
+        int width, height, count, columns, rows;
+        const char* label;
+    };
     const Case cases[] = {
-        {700, 700, 7, 7, 7, "49 pieces"},
-        {400, 300, 7, 7, 5, "35 pieces"},      // 5.25 rounds down
-        {400, 300, 2, 2, 2, "4 pieces"},       // 1.5 rounds up
-        {400, 300, 25, 25, 19, "475 pieces"},  // 18.75
-        {1000, 50, 7, 7, 1, "7 pieces"},       // 0.35 rounds to 0, raised to 1
-        {300, 400, 7, 5, 7, "35 pieces"},      // portrait: 5.25 columns
+        {700, 700, 7, 7, 7, "49 pieces"},     {400, 300, 7, 7, 5, "35 pieces"},   // 5.25 rounds down
+        {400, 300, 2, 2, 2, "4 pieces"},                                          // 1.5 rounds up
+        {400, 300, 25, 25, 19, "475 pieces"},                                     // 18.75
+        {1000, 50, 7, 7, 1, "7 pieces"},                                          // 0.35 rounds to 0, raised to 1
+        {300, 400, 7, 5, 7, "35 pieces"},                                         // portrait: 5.25 columns
         {50, 1000, 25, 1, 25, "25 pieces"},
     };
     for (const Case& c : cases) {
@@ -93,12 +95,11 @@ TEST(Cut, SquarCutPiecesArePlainOpaqueRectangles) {
     for (const std::unique_ptr<Piece>& piece : pieces) {
         const GridVertex& topLeft = piece->vertices[0];
         const GridVertex& bottomRight = piece->vertices[2];
-        EXPECT_EQ(piece->bounds, Gdiplus::Rect(topLeft.x, topLeft.y, bottomRight.x - topLeft.x,
-                                               bottomRight.y - topLeft.y));
+        EXPECT_EQ(piece->bounds,
+                  Gdiplus::Rect(topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y));
         for (int y = 0; y < piece->bounds.Height; ++y)
             for (int x = 0; x < piece->bounds.Width; ++x)
-                ASSERT_EQ(PixelAt(*piece->image, x, y),
-                          TestPicture::Colour(x + piece->bounds.X, y + piece->bounds.Y));
+                ASSERT_EQ(PixelAt(*piece->image, x, y), TestPicture::Colour(x + piece->bounds.X, y + piece->bounds.Y));
     }
     // Pieces come row by row and clear the previous ones.
     EXPECT_EQ(pieces[7]->vertices[0].id, 8);

@@ -19,8 +19,7 @@ GridVertex At(int32_t x, int32_t y) {
     return v;
 }
 
-std::vector<Gdiplus::PointF> EdgePoints(EdgeShape* shape, const GridVertex& from,
-                                        const GridVertex& to) {
+std::vector<Gdiplus::PointF> EdgePoints(EdgeShape* shape, const GridVertex& from, const GridVertex& to) {
     Gdiplus::GraphicsPath path;
     shape->AddToPath(path, from, to);
     return path.Points();
@@ -35,13 +34,18 @@ Gdiplus::RectF EdgeExtent(EdgeShape* shape, const GridVertex& from, const GridVe
 }
 
 std::vector<EdgeShape*> AllShapes() {
-    return {EdgeShapeLine::Shared(), EdgeShapeClassic::TabUp(), EdgeShapeClassic::TabDown(),
-            EdgeShapeClassic::TabUp()->partner, EdgeShapeClassic::TabDown()->partner,
-            EdgeShapePolyLine::SharedA(), EdgeShapePolyLine::SharedB(),
-            EdgeShapePolyLine::SharedA()->partner, EdgeShapePolyLine::SharedB()->partner};
+    return {EdgeShapeLine::Shared(),
+            EdgeShapeClassic::TabUp(),
+            EdgeShapeClassic::TabDown(),
+            EdgeShapeClassic::TabUp()->partner,
+            EdgeShapeClassic::TabDown()->partner,
+            EdgeShapePolyLine::SharedA(),
+            EdgeShapePolyLine::SharedB(),
+            EdgeShapePolyLine::SharedA()->partner,
+            EdgeShapePolyLine::SharedB()->partner};
 }
 
-}  // namespace
+}   // namespace
 
 TEST(EdgeShape, PartnersArePairedAndReversed) {
     EXPECT_EQ(EdgeShapeLine::Shared()->partner, EdgeShapeLine::Shared());
@@ -61,8 +65,8 @@ TEST(EdgeShape, PartnersArePairedAndReversed) {
 
 TEST(EdgeShape, PartnerTracesTheSameCurveBackwardsFromVertexToVertex) {
     const GridVertex segments[][2] = {
-        {At(0, 0), At(100, 0)},   {At(100, 0), At(100, 100)}, {At(37, 211), At(112, 211)},
-        {At(5, 9), At(64, 51)},   {At(300, 80), At(210, 80)},  {At(7, 7), At(8, 7)},
+        {At(0, 0), At(100, 0)}, {At(100, 0), At(100, 100)}, {At(37, 211), At(112, 211)},
+        {At(5, 9), At(64, 51)}, {At(300, 80), At(210, 80)}, {At(7, 7), At(8, 7)},
     };
     for (EdgeShape* shape : AllShapes())
         for (const auto& segment : segments) {
@@ -74,8 +78,7 @@ TEST(EdgeShape, PartnerTracesTheSameCurveBackwardsFromVertexToVertex) {
             EXPECT_EQ(forward.front(), Gdiplus::PointF(a.x, a.y));
             EXPECT_EQ(forward.back(), Gdiplus::PointF(b.x, b.y));
             std::reverse(backward.begin(), backward.end());
-            EXPECT_EQ(forward, backward) << "from (" << a.x << "," << a.y << ") to (" << b.x
-                                         << "," << b.y << ")";
+            EXPECT_EQ(forward, backward) << "from (" << a.x << "," << a.y << ") to (" << b.x << "," << b.y << ")";
         }
 }
 
@@ -86,8 +89,7 @@ TEST(EdgeShape, TabHeadIsAQuarterOfTheEdgeOnTheChosenSide) {
     const Gdiplus::RectF down = EdgeExtent(EdgeShapeClassic::TabDown(), At(0, 0), At(100, 0));
     EXPECT_FLOAT_EQ(down.GetBottom(), 25.0f);
     // The head's top point lands on the edge's middle.
-    const std::vector<Gdiplus::PointF> points =
-        EdgePoints(EdgeShapeClassic::TabUp(), At(0, 0), At(100, 0));
+    const std::vector<Gdiplus::PointF> points = EdgePoints(EdgeShapeClassic::TabUp(), At(0, 0), At(100, 0));
     ASSERT_EQ(points.size(), 25u);
     EXPECT_EQ(points[12], Gdiplus::PointF(50, -25));
     // A right edge travelling down: tab-up sticks out to the right.
@@ -96,10 +98,15 @@ TEST(EdgeShape, TabHeadIsAQuarterOfTheEdgeOnTheChosenSide) {
 }
 
 TEST(EdgeShape, SegmentMatrixMapsTheBaselineOntoTheSegment) {
-    struct Case { GridVertex start, end; int32_t length; };
+    struct Case {
+        GridVertex start, end;
+        int32_t length;
+    };
     const Case cases[] = {
-        {At(0, 0), At(100, 0), 1000}, {At(10, 20), At(10, 80), 1000},
-        {At(50, 50), At(20, 10), 100}, {At(-5, 3), At(7, -9), 1000},
+        {At(0, 0), At(100, 0), 1000},
+        {At(10, 20), At(10, 80), 1000},
+        {At(50, 50), At(20, 10), 100},
+        {At(-5, 3), At(7, -9), 1000},
     };
     for (const Case& c : cases) {
         Gdiplus::Matrix matrix;

@@ -13,12 +13,14 @@
 
 namespace {
 
-struct CutSize { int width, height, count, columns, rows; };
+struct CutSize {
+    int width, height, count, columns, rows;
+};
 
 // One row, one column, 2 x 2, landscape and portrait, the largest setting, uneven cells.
 const CutSize kSizes[] = {
-    {700, 40, 7, 7, 1},   {40, 700, 7, 1, 7},    {200, 200, 2, 2, 2},  {280, 200, 7, 7, 5},
-    {200, 280, 7, 5, 7},  {765, 765, 25, 25, 25}, {333, 251, 9, 9, 7},
+    {700, 40, 7, 7, 1},  {40, 700, 7, 1, 7},     {200, 200, 2, 2, 2}, {280, 200, 7, 7, 5},
+    {200, 280, 7, 5, 7}, {765, 765, 25, 25, 25}, {333, 251, 9, 9, 7},
 };
 
 GridVertex At(int32_t x, int32_t y) {
@@ -37,12 +39,12 @@ std::vector<Gdiplus::PointF> EdgePoints(const Piece& piece, int k) {
 // A 100 x 100 cell at (100, 100) with the given top edge and straight other sides.
 std::unique_ptr<Piece> CellWithTop(PictureOwner& owner, EdgeShape* top) {
     EdgeShape* line = EdgeShapeLine::Shared();
-    return std::make_unique<Piece>(
-        &owner, std::array<GridVertex, 4>{At(100, 100), At(200, 100), At(200, 200), At(100, 200)},
-        std::array<EdgeShape*, 4>{top, line, line, line});
+    return std::make_unique<Piece>(&owner,
+                                   std::array<GridVertex, 4>{At(100, 100), At(200, 100), At(200, 200), At(100, 200)},
+                                   std::array<EdgeShape*, 4>{top, line, line, line});
 }
 
-}  // namespace
+}   // namespace
 
 TEST(Piece, ImagesCoverThePictureOnceAndOnlyInsideTheirOutlines) {
     for (const CutSize& size : kSizes) {
@@ -101,7 +103,7 @@ TEST(Piece, NeighboursShareTheirEdgeCurve) {
                     std::reverse(theirs.begin(), theirs.end());
                     EXPECT_EQ(EdgePoints(piece, 1), theirs);
                 }
-                if (r + 1 < cut.rows) {      // bottom edge against the lower neighbour's top edge
+                if (r + 1 < cut.rows) {   // bottom edge against the lower neighbour's top edge
                     auto theirs = EdgePoints(*pieces[(r + 1) * cut.columns + c], 0);
                     std::reverse(theirs.begin(), theirs.end());
                     EXPECT_EQ(EdgePoints(piece, 2), theirs);
@@ -143,15 +145,17 @@ TEST(Piece, HitTestExcludesSocketsAndTheFarEdgesOfTheBounds) {
     std::unique_ptr<Piece> piece = CellWithTop(picture, EdgeShapeClassic::TabDown());
     // The socket's shoulders bow slightly outwards, above the top vertices.
     EXPECT_EQ(piece->bounds, Gdiplus::Rect(100, 96, 100, 104));
-    struct Case { int x, y; bool hit; };
+    struct Case {
+        int x, y;
+        bool hit;
+    };
     const Case cases[] = {
         {150, 110, false},   // in the socket the neighbour's tab fills
-        {110, 110, true},    {150, 150, true},  {100, 100, true},
-        {199, 150, true},    {200, 150, false}, {150, 200, false}, {99, 150, false},
+        {110, 110, true},  {150, 150, true},  {100, 100, true}, {199, 150, true},
+        {200, 150, false}, {150, 200, false}, {99, 150, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(PieceHitTest(piece->bounds, piece->outline, c.x, c.y), c.hit)
-            << "(" << c.x << ", " << c.y << ")";
+        EXPECT_EQ(PieceHitTest(piece->bounds, piece->outline, c.x, c.y), c.hit) << "(" << c.x << ", " << c.y << ")";
 }
 
 TEST(Piece, MissingOutlineFailsThroughItsHolder) {

@@ -27,8 +27,7 @@ public:
     }
 
     static uint32_t Colour(int x, int y) {
-        return 0xFF000000u | uint32_t(x * 7 & 0xFF) << 16 | uint32_t(y * 13 & 0xFF) << 8 |
-               uint32_t((x + y) & 0xFF);
+        return 0xFF000000u | uint32_t(x * 7 & 0xFF) << 16 | uint32_t(y * 13 & 0xFF) << 8 | uint32_t((x + y) & 0xFF);
     }
 };
 

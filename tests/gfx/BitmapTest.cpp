@@ -26,7 +26,8 @@ class BitmapFiles : public testing::Test {
 protected:
     std::string Write(const std::string& name, const Bytes& bytes) {
         const std::string path = folder.path + name;
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return path;
     }
     Bytes Read(const std::string& path) {
@@ -62,30 +63,67 @@ protected:
     }
     // A 2 x 2 24-bit BMP, bottom row first: blue, green / red, white.
     static Bytes Bmp() {
-        Bytes b = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,           // file header
-                   40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,          // info header
-                   0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        const Bytes rows = {255, 0, 0, 0, 255, 0, 0, 0,        // bottom: blue, green (BGR), padding
-                            0, 0, 255, 255, 255, 255, 0, 0};   // top: red, white
+        Bytes b = {'B', 'M', 70, 0, 0,  0, 0, 0, 0, 0, 54, 0, 0, 0,          // file header
+                   40,  0,   0,  0, 2,  0, 0, 0, 2, 0, 0,  0, 1, 0, 24, 0,   // info header
+                   0,   0,   0,  0, 16, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0};
+        const Bytes rows = {255, 0, 0,   0,   255, 0,   0, 0,    // bottom: blue, green (BGR), padding
+                            0,   0, 255, 255, 255, 255, 0, 0};   // top: red, white
         b.insert(b.end(), rows.begin(), rows.end());
         return b;
     }
     // A GIF with a 1 x 1 screen and a two-colour table, stepping over an extension to one
     // frame of the given size that holds the data of one white pixel.
     static Bytes Gif(int frameWidth, int frameHeight) {
-        return {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,   // screen, colour table follows
-                0xFF, 0xFF, 0xFF, 0, 0, 0,                              // white, black
-                0x21, 0xF9, 4, 0, 0, 0, 0, 0,                           // graphic control extension
-                0x2C, 0, 0, 0, 0, uint8_t(frameWidth), uint8_t(frameWidth >> 8), uint8_t(frameHeight),
-                uint8_t(frameHeight >> 8), 0,                           // image descriptor
-                2, 2, 0x44, 0x01, 0, 0x3B};                             // pixel data, trailer
+        return {'G',
+                'I',
+                'F',
+                '8',
+                '9',
+                'a',
+                1,
+                0,
+                1,
+                0,
+                0x80,
+                0,
+                0,   // screen, colour table follows
+                0xFF,
+                0xFF,
+                0xFF,
+                0,
+                0,
+                0,   // white, black
+                0x21,
+                0xF9,
+                4,
+                0,
+                0,
+                0,
+                0,
+                0,   // graphic control extension
+                0x2C,
+                0,
+                0,
+                0,
+                0,
+                uint8_t(frameWidth),
+                uint8_t(frameWidth >> 8),
+                uint8_t(frameHeight),
+                uint8_t(frameHeight >> 8),
+                0,   // image descriptor
+                2,
+                2,
+                0x44,
+                0x01,
+                0,
+                0x3B};   // pixel data, trailer
     }
     // A 16 x 16 frame whose first code after the clear code (7) names a table entry not made
     // yet, so the next two entries link to each other and the last code (6) leads into the loop.
+    // The image data holds the codes 4, 7, 6, 0, 6, 5 in 3 and 4 bits.
     static Bytes GifWithLinkedCodes() {
-        return {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0,
-                0x2C, 0, 0, 0, 0, 16, 0, 16, 0, 0,
-                2, 3, 0xBC, 0x61, 0x05, 0, 0x3B};   // codes 4, 7, 6, 0, 6, 5 in 3 and 4 bits
+        return {'G', 'I',  'F', '8', '9', 'a', 1,  0, 1,  0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0,
+                0,   0x2C, 0,   0,   0,   0,   16, 0, 16, 0, 0,    2, 3, 0xBC, 0x61, 0x05, 0, 0x3B};
     }
     // Overwrites the frame size in a JPEG's baseline or progressive frame marker.
     static Bytes WithJpegSize(Bytes bytes, int w, int h) {
@@ -109,7 +147,7 @@ protected:
     const TempFolder folder;
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
     const Bytes jpeg = Jpeg(64, 48), png = Png(40, 30);
@@ -124,7 +162,11 @@ TEST_F(BitmapFiles, UnusableFilesGiveAFailedStatusAndNoPixels) {
     Bytes corruptPng = png;
     for (size_t i = 41; i < corruptPng.size() - 12; ++i)   // the image data, not the header
         corruptPng[i] ^= 0x5A;
-    struct Case { const char* name; Bytes bytes; Status expected; };
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        Status expected;
+    };
     const Case cases[] = {
         {"empty.jpg", {}, UnknownImageFormat},
         {"text.jpg", Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, UnknownImageFormat},
@@ -167,7 +209,10 @@ TEST_F(BitmapFiles, FifosAndHugeFilesNamedLikePicturesAreRefusedUnread) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string huge = Write("huge.jpg", {0xFF, 0xD8, 0xFF});
     std::filesystem::resize_file(huge, uintmax_t(200) << 20);
-    struct Case { std::string path; Status expected; };
+    struct Case {
+        std::string path;
+        Status expected;
+    };
     const Case cases[] = {{fifo, FileNotFound}, {huge, OutOfMemory}};
     for (const Case& c : cases) {
         alarm(20);
@@ -239,13 +284,16 @@ TEST_F(BitmapFiles, PicturesAreRecognisedByContentNotByName) {
 
 TEST_F(BitmapFiles, JpegThumbnailsDecodeAtTheSmallestScaleThatStillCovers) {
     const std::string path = Write("big.jpg", Jpeg(400, 300));
-    struct Case { Size atLeast; UINT width, height; };
+    struct Case {
+        Size atLeast;
+        UINT width, height;
+    };
     const Case cases[] = {
-        {{0, 0}, 50, 38},       // 1/8, rounded up
-        {{51, 10}, 100, 75},    // 1/8 is too narrow
-        {{100, 75}, 100, 75},   // 1/4 exactly
-        {{150, 100}, 200, 150}, // 1/2
-        {{201, 10}, 400, 300},  // full size
+        {{0, 0}, 50, 38},         // 1/8, rounded up
+        {{51, 10}, 100, 75},      // 1/8 is too narrow
+        {{100, 75}, 100, 75},     // 1/4 exactly
+        {{150, 100}, 200, 150},   // 1/2
+        {{201, 10}, 400, 300},    // full size
     };
     for (const Case& c : cases) {
         Bitmap bitmap(path, c.atLeast);
@@ -268,7 +316,11 @@ TEST_F(BitmapFiles, AJpegHeaderGivesTheFullSizeWithoutDecoding) {
     EXPECT_EQ(size.Width, 60000);
     EXPECT_EQ(size.Height, 50000);
 
-    struct Case { const char* name; Bytes bytes; Status status; };
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        Status status;
+    };
     const Case cases[] = {
         {"picture.png", Png(40, 30), UnknownImageFormat},
         {"empty.jpg", {}, UnknownImageFormat},
@@ -305,7 +357,9 @@ TEST_F(BitmapFiles, AJpegThatDecodesWholeWithWarningsShowsOneThatLostDataIsRefus
     ASSERT_EQ(edited.GetHeight(), original.GetHeight());
     for (UINT y = 0; y < original.GetHeight(); ++y)
         ASSERT_EQ(std::memcmp(original.PixelData() + y * original.Stride(), edited.PixelData() + y * edited.Stride(),
-                              original.GetWidth() * 4), 0) << "row " << y;
+                              original.GetWidth() * 4),
+                  0)
+            << "row " << y;
     EXPECT_EQ(Bitmap(Write("stray-thumbnail.jpg", stray), Size(150, 110)).GetLastStatus(), Ok);
 
     for (const auto& [name, bytes] : {std::pair{"cut.jpg", cut}, std::pair{"cut-then-end.jpg", cutThenEnd}}) {
@@ -333,9 +387,12 @@ TEST(Bitmap, NewBitmapsAreTransparentAndPixelsKeepStraightAlpha) {
 }
 
 TEST(Bitmap, ImpossibleSizesFailWithoutPixels) {
-    struct Case { int w, h; Status expected; };
-    for (const Case& c : {Case{0, 5, InvalidParameter}, Case{-1, 5, InvalidParameter},
-                          Case{Bitmap::kMaxSide + 1, 1, OutOfMemory}}) {
+    struct Case {
+        int w, h;
+        Status expected;
+    };
+    for (const Case& c :
+         {Case{0, 5, InvalidParameter}, Case{-1, 5, InvalidParameter}, Case{Bitmap::kMaxSide + 1, 1, OutOfMemory}}) {
         Bitmap bitmap(c.w, c.h);
         EXPECT_EQ(bitmap.GetLastStatus(), c.expected);
         EXPECT_EQ(bitmap.GetWidth(), 0u);

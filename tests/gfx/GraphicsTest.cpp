@@ -34,7 +34,7 @@ std::unique_ptr<Bitmap> NumberedPicture(int w, int h) {
     return picture;
 }
 
-}  // namespace
+}   // namespace
 
 TEST(Graphics, CaptionsDrawInsideTheirRectangleOnly) {
     FontFamily arial("Arial");
@@ -43,7 +43,11 @@ TEST(Graphics, CaptionsDrawInsideTheirRectangleOnly) {
     centred.SetAlignment(StringAlignmentCenter);
     centred.SetLineAlignment(StringAlignmentCenter);
     SolidBrush white(Color(0xFFFFFFFF));
-    struct Case { const char* text; Rect rect; int minLines; };
+    struct Case {
+        const char* text;
+        Rect rect;
+        int minLines;
+    };
     const Case cases[] = {
         {"Shuffle", Rect(30, 20, 80, 30), 1},
         {"Back to Gallery and more words than fit", Rect(40, 10, 60, 40), 2},   // wraps, then clipped
@@ -222,7 +226,8 @@ TEST(Graphics, OnePixelPensCoverWholePixelsWithoutSmoothing) {
         for (int x = 0; x < 30; ++x) {
             const ARGB p = Pixel(target, x, y);
             ASSERT_TRUE(p == 0 || p == 0xFFFFFFFF) << x << "," << y;
-            const bool onFrame = ((x == 5 || x == 15) && y >= 3 && y <= 11) || ((y == 3 || y == 11) && x >= 5 && x <= 15);
+            const bool onFrame =
+                ((x == 5 || x == 15) && y >= 3 && y <= 11) || ((y == 3 || y == 11) && x >= 5 && x <= 15);
             EXPECT_EQ(p != 0, onFrame) << x << "," << y;
             lit += p != 0;
         }

@@ -7,8 +7,11 @@ using namespace Gdiplus;
 
 TEST(Matrix, IntegerPointsRoundHalvesUpwards) {
     // floor(v + 0.5): halves go towards +infinity, also below zero.
-    struct Case { float dx; int expected; };
-    const Case cases[] = {{0.5f, 1}, {1.5f, 2}, {-0.5f, 0}, {-1.5f, -1}, {-2.5f, -2},
+    struct Case {
+        float dx;
+        int expected;
+    };
+    const Case cases[] = {{0.5f, 1},  {1.5f, 2},    {-0.5f, 0}, {-1.5f, -1}, {-2.5f, -2},
                           {0.49f, 0}, {-0.51f, -1}, {2.51f, 3}, {-2.49f, -2}};
     for (const Case& c : cases) {
         Matrix m(1.0f, 0.0f, 0.0f, 1.0f, c.dx, c.dx);

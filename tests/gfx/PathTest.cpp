@@ -18,11 +18,11 @@ namespace {
 // Points are rounded to whole pixels, like the game's edges.
 std::vector<Point> TabEdge(Point a, Point b, double height) {
     // (u along the edge, v across it) in thousandths of the edge length.
-    static const double shape[25][2] = {
-        {0, 0},      {160, 35},   {290, 30},   {320, 28},   {350, 25},   {385, 10},   {388, -20},
-        {392, -60},  {372, -75},  {368, -120}, {360, -190}, {420, -250}, {500, -250}, {580, -250},
-        {640, -190}, {632, -120}, {628, -75},  {608, -60},  {612, -20},  {615, 10},   {650, 25},
-        {680, 28},   {710, 30},   {840, 35},   {1000, 0}};
+    static const double shape[25][2] = {{0, 0},      {160, 35},   {290, 30},   {320, 28},   {350, 25},
+                                        {385, 10},   {388, -20},  {392, -60},  {372, -75},  {368, -120},
+                                        {360, -190}, {420, -250}, {500, -250}, {580, -250}, {640, -190},
+                                        {632, -120}, {628, -75},  {608, -60},  {612, -20},  {615, 10},
+                                        {650, 25},   {680, 28},   {710, 30},   {840, 35},   {1000, 0}};
     const double dx = b.X - a.X, dy = b.Y - a.Y;
     std::vector<Point> out;
     for (const auto& p : shape) {
@@ -34,9 +34,7 @@ std::vector<Point> TabEdge(Point a, Point b, double height) {
     return out;
 }
 
-std::vector<Point> Reversed(std::vector<Point> points) {
-    return {points.rbegin(), points.rend()};
-}
+std::vector<Point> Reversed(std::vector<Point> points) { return {points.rbegin(), points.rend()}; }
 
 // A closed figure made of edges that each run from the previous edge's end.
 std::unique_ptr<GraphicsPath> Outline(const std::vector<std::vector<Point>>& edges) {
@@ -75,20 +73,20 @@ std::vector<std::unique_ptr<GraphicsPath>> GridPieces(int w, int h, double tab) 
     std::vector<std::unique_ptr<GraphicsPath>> pieces;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
-            pieces.push_back(Outline({horizontal(c, r), vertical(c + 1, r), Reversed(horizontal(c, r + 1)),
-                                      Reversed(vertical(c, r))}));
+            pieces.push_back(Outline(
+                {horizontal(c, r), vertical(c + 1, r), Reversed(horizontal(c, r + 1)), Reversed(vertical(c, r))}));
     return pieces;
 }
 
-}  // namespace
+}   // namespace
 
 TEST(GraphicsPath, FillWithoutSmoothingLeavesOnlyOpaqueOrTransparentPixels) {
     Bitmap bitmap(120, 120);
     Graphics g(&bitmap);
     g.SetSmoothingMode(SmoothingModeHighSpeed);
     SolidBrush brush(Color(0xFF336699));
-    auto piece = Outline({TabEdge({10, 30}, {90, 30}, -0.25), {{90, 30}, {90, 100}}, {{90, 100}, {10, 100}},
-                          {{10, 100}, {10, 30}}});
+    auto piece = Outline(
+        {TabEdge({10, 30}, {90, 30}, -0.25), {{90, 30}, {90, 100}}, {{90, 100}, {10, 100}}, {{10, 100}, {10, 30}}});
     g.FillPath(&brush, piece.get());
     g.Flush();
     int opaque = 0;
@@ -102,9 +100,12 @@ TEST(GraphicsPath, FillWithoutSmoothingLeavesOnlyOpaqueOrTransparentPixels) {
 }
 
 TEST(GraphicsPath, NeighboursSharingReversedEdgesTileThePictureWithoutHoles) {
-    struct Case { int w, h; double tab; };
-    for (const Case c : {Case{300, 200, 0.25}, Case{301, 157, -0.25}, Case{157, 97, 0.2}, Case{765, 765, 0.25},
-                         Case{59, 43, -0.25}}) {
+    struct Case {
+        int w, h;
+        double tab;
+    };
+    for (const Case c :
+         {Case{300, 200, 0.25}, Case{301, 157, -0.25}, Case{157, 97, 0.2}, Case{765, 765, 0.25}, Case{59, 43, -0.25}}) {
         SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
         auto pieces = GridPieces(c.w, c.h, c.tab);
         std::vector<int> count(size_t(c.w) * size_t(c.h));
@@ -148,7 +149,8 @@ TEST(GraphicsPath, PointInsideTestAgreesWithThePaintedPixelsAndBoundsHoldThem) {
                 const bool painted = Alpha(bitmap, x, y) == 255;
                 mismatches += painted != piece->IsVisible(x, y);
                 if (painted)
-                    minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
+                    minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y),
+                    maxY = std::max(maxY, y);
             }
         EXPECT_EQ(mismatches, 0);
         ASSERT_GE(maxX, 0);

@@ -19,7 +19,10 @@ TEST(Rectangles, FitOrCenterCentresWhenTheBoxIsLargeAndFitsOtherwise) {
 }
 
 TEST(Rectangles, UnionRectReportsWhetherTheResultHasArea) {
-    struct Case { Rect a, b, expected; bool nonEmpty; };
+    struct Case {
+        Rect a, b, expected;
+        bool nonEmpty;
+    };
     const Case cases[] = {
         {{0, 0, 10, 10}, {20, 5, 10, 10}, {0, 0, 30, 15}, true},
         {{-5, -5, 2, 2}, {0, 0, 1, 1}, {-5, -5, 6, 6}, true},
@@ -38,11 +41,22 @@ TEST(Rectangles, AreaRectKeepsProportionsAndRoundsHalfAwayFromZero) {
     // 40 % of a 1000 x 800 window for a 3 : 2 picture: k = sqrt(320000 / 6) = 230.94...
     EXPECT_EQ(AreaRect(320000, 3, 2), Rect(0, 0, 693, 462));
 
-    struct Case { float value; int32_t expected; };
-    const Case cases[] = {{0.35f, 0}, {1.5f, 2}, {2.5f, 3}, {5.25f, 5}, {18.75f, 19},
-                          {3.0f, 3}, {-2.5f, -3}, {-0.4f, 0},
+    struct Case {
+        float value;
+        int32_t expected;
+    };
+    const Case cases[] = {{0.35f, 0},
+                          {1.5f, 2},
+                          {2.5f, 3},
+                          {5.25f, 5},
+                          {18.75f, 19},
+                          {3.0f, 3},
+                          {-2.5f, -3},
+                          {-0.4f, 0},
                           // 0 / 0 and overflowing quotients of a picture without pixels
-                          {std::nanf(""), 0}, {INFINITY, INT32_MAX}, {-3e9f, INT32_MIN}};
+                          {std::nanf(""), 0},
+                          {INFINITY, INT32_MAX},
+                          {-3e9f, INT32_MIN}};
     for (const Case& c : cases)
         EXPECT_EQ(RoundHalfAwayFromZero(c.value), c.expected) << c.value;
 }

@@ -24,8 +24,8 @@ inline void WriteSparse(const std::string& root, const std::string& name, uintma
     std::filesystem::resize_file(TempFolder::WriteUnder(root, name, ""), size);
 }
 
-constexpr int kMissingIds = 100'000;          // 1000 to 100999, listed by 5.pck
-constexpr int kRepeats = 5'000'000;           // how often 7.pck lists the missing id 9
+constexpr int kMissingIds = 100'000;   // 1000 to 100999, listed by 5.pck
+constexpr int kRepeats = 5'000'000;    // how often 7.pck lists the missing id 9
 
 // What the game loads from it: category 1 "Hostile"; packs 5, 6, 7 and 8; puzzles 1, 2, 3 and
 // 6 (6 spelled "00000006.JPG"). Skipped: 2.ctg (74), 3.ctg (72), 4.pck (72), 9.pck (74); the
@@ -70,4 +70,4 @@ inline void Write(const std::string& root) {   // root ends in '/'
     std::filesystem::create_symlink("loop-a", root + "Puzzles/loop-b");
 }
 
-}  // namespace HostileLibrary
+}   // namespace HostileLibrary

@@ -38,7 +38,7 @@ std::vector<int32_t> PuzzleIds(const std::vector<std::unique_ptr<Puzzle>>& puzzl
         ids.push_back(puzzle->id);
     return ids;
 }
-}  // namespace
+}   // namespace
 
 // A program folder in a temporary directory; the three lists are read from it as the game does.
 class LibraryTest : public ::testing::Test {
@@ -46,15 +46,11 @@ protected:
     void SetUp() override { Puzzle::ClearPuzzleList(); }
     void TearDown() override { Puzzle::ClearPuzzleList(); }
 
-    void AddCategory(const std::string& fileName, const std::string& text) {
-        folder.Write(fileName, Swapped(text));
-    }
-    void AddPack(const std::string& fileName, const std::string& text) {
-        folder.Write(fileName, Swapped(text));
-    }
+    void AddCategory(const std::string& fileName, const std::string& text) { folder.Write(fileName, Swapped(text)); }
+    void AddPack(const std::string& fileName, const std::string& text) { folder.Write(fileName, Swapped(text)); }
     // A puzzle with its ".dat" text (none when empty) and its picture files.
     void AddPuzzle(const std::string& baseName, const std::string& datText,
-                std::initializer_list<const char*> pictures = {".jpg"}) {
+                   std::initializer_list<const char*> pictures = {".jpg"}) {
         if (!datText.empty())
             folder.Write("Puzzles/" + baseName + ".dat", Swapped(datText));
         for (const char* extension : pictures)
@@ -64,8 +60,7 @@ protected:
     void Load() {
         skipped.clear();
         const SkipObserver record = [this](const SkippedItem& item) {
-            skipped.push_back((item.kind == SkippedItem::Kind::File ? item.fileName
-                                                                    : std::to_string(item.puzzleId)) +
+            skipped.push_back((item.kind == SkippedItem::Kind::File ? item.fileName : std::to_string(item.puzzleId)) +
                               ": " + item.reason);
         };
         Category::ScanCategories(folder.path, record);
@@ -97,8 +92,8 @@ TEST_F(LibraryTest, CategoriesSortByCodeUnitsNotByFileOrCase) {
 }
 
 TEST_F(LibraryTest, NamesAreDisplayTextEndingAtAZeroByte) {
-    AddCategory("1.ctg", "Name=Caf\xE9\r\n");                      // made on Windows
-    AddCategory("2.ctg", "Name=Fj\xC3\xA4ll\r\n");                 // UTF-8
+    AddCategory("1.ctg", "Name=Caf\xE9\r\n");        // made on Windows
+    AddCategory("2.ctg", "Name=Fj\xC3\xA4ll\r\n");   // UTF-8
     AddCategory("3.ctg", std::string("Name=Cut\0off\r\n", 15));
     Load();
     EXPECT_EQ(CategoryNames(), (std::vector<std::string>{"Caf\xC3\xA9", "Cut", "Fj\xC3\xA4ll"}));
@@ -106,18 +101,18 @@ TEST_F(LibraryTest, NamesAreDisplayTextEndingAtAZeroByte) {
 
 TEST_F(LibraryTest, EachFailureSkipsJustWhatItNames) {
     AddCategory("3.ctg", "Name=Birds\r\n");
-    AddCategory("news.ctg", "Name=News\r\n");                            // title is no number
-    AddCategory("4.ctg", "Title=Nameless\r\n");                          // no "Name"
-    std::filesystem::create_directory(folder.path + "5.ctg");        // no file
-    ASSERT_EQ(mkfifo((folder.path + "6.ctg").c_str(), 0600), 0);    // must not hang the scan
+    AddCategory("news.ctg", "Name=News\r\n");                      // title is no number
+    AddCategory("4.ctg", "Title=Nameless\r\n");                    // no "Name"
+    std::filesystem::create_directory(folder.path + "5.ctg");      // no file
+    ASSERT_EQ(mkfifo((folder.path + "6.ctg").c_str(), 0600), 0);   // must not hang the scan
     AddPack("7.pck", "Name=Seven\r\nPuzzles=12, 5,x,,12,13,14,15,16,17\r\n");
-    AddPack("8.pck", "Name=No list\r\n");                                // no "Puzzles"
+    AddPack("8.pck", "Name=No list\r\n");   // no "Puzzles"
     AddPack("x9.pck", "Name=Bad title\r\nPuzzles=12\r\n");
     AddPuzzle("00000012", "Category=3\r\n");
     AddPuzzle("00000005", "Category= 3\r\n");
-    AddPuzzle("00000013", "Category=99\r\n");                           // no such category
-    AddPuzzle("00000014", "Category=3\r\n", {});                        // no picture
-    AddPuzzle("00000015", "", {".jpg"});                                 // no .dat
+    AddPuzzle("00000013", "Category=99\r\n");      // no such category
+    AddPuzzle("00000014", "Category=3\r\n", {});   // no picture
+    AddPuzzle("00000015", "", {".jpg"});           // no .dat
     AddPuzzle("00000016", "Category=three\r\n");
     AddPuzzle("00000017", "Kategorie=3\r\n");
     Load();
@@ -158,7 +153,11 @@ TEST_F(LibraryTest, EachSkipNamesTheCauseOfItsFailure) {
     Pack::ScanPacks(folder.path, record);
     Puzzle::ReadAllPuzzles(folder.path + "Puzzles/", record);
 
-    struct Case { std::string item; const char* reason; FailureCause cause; };
+    struct Case {
+        std::string item;
+        const char* reason;
+        FailureCause cause;
+    };
     const Case cases[] = {
         {"2.ctg", "Util::ReadFileAscii (72)", FailureCause::CannotRead},   // a link to nothing
         {"3.ctg", "Util::ReadFileAscii (72)", FailureCause::NotAPlainFile},
@@ -169,8 +168,7 @@ TEST_F(LibraryTest, EachSkipNamesTheCauseOfItsFailure) {
     ASSERT_EQ(skips.size(), std::size(cases));
     for (size_t i = 0; i < skips.size(); ++i) {
         const SkippedItem& skip = skips[i];
-        EXPECT_EQ(skip.kind == SkippedItem::Kind::File ? skip.fileName : std::to_string(skip.puzzleId),
-                  cases[i].item);
+        EXPECT_EQ(skip.kind == SkippedItem::Kind::File ? skip.fileName : std::to_string(skip.puzzleId), cases[i].item);
         EXPECT_EQ(skip.reason, cases[i].reason) << cases[i].item;
         EXPECT_EQ(int(skip.cause), int(cases[i].cause)) << cases[i].item;
     }
@@ -181,7 +179,7 @@ TEST_F(LibraryTest, PuzzlesLoadOnceInTheOrderOfTheFirstPackThatListsThem) {
     AddCategory("2.ctg", "Name=Boats\r\n");
     AddPack("10.pck", "Name=Ten\r\nPuzzles=3,1\r\n");
     AddPack("2.pck", "Name=Two\r\nPuzzles=2,3,2\r\n");
-    AddPack("9.PCK", "Name=Nine\r\nPuzzles=4\r\n");       // the extension matches in any case
+    AddPack("9.PCK", "Name=Nine\r\nPuzzles=4\r\n");   // the extension matches in any case
     for (const char* name : {"00000001", "00000002", "00000003"})
         AddPuzzle(name, "Category=1\r\n");
     AddPuzzle("00000004", "Category=2\r\n");
@@ -204,7 +202,7 @@ TEST_F(LibraryTest, PictureIsTheOggWhenPresentAndBaseNamesPadToEightDigits) {
     AddPuzzle("00000042", "Category=1\r\n", {".ogg"});
     AddPuzzle("000000-5", "Category=1\r\n");
     AddPuzzle("00000043", "Category=1\r\n", {});
-    AddPuzzle("0043", "", {".jpg"});                      // not the base name of 43
+    AddPuzzle("0043", "", {".jpg"});   // not the base name of 43
     AddPuzzle("00000044", "Category=1\r\n", {".JPG"});
     std::filesystem::create_directory(folder.path + "Puzzles/00000044.jpg");   // no picture
     AddPuzzle("00000045", "Category=1\r\n");
@@ -222,9 +220,12 @@ TEST_F(LibraryTest, PictureIsTheOggWhenPresentAndBaseNamesPadToEightDigits) {
     EXPECT_EQ(PuzzleList()[4]->picturePath, puzzles + "00000044.JPG");
     EXPECT_EQ(PuzzleList()[5]->picturePath, puzzles + "00000045.jpg");
 
-    struct Case { int32_t id; const char* baseName; };
-    for (const Case c : {Case{42, "00000042"}, Case{0, "00000000"}, Case{12345678, "12345678"},
-                         Case{-5, "000000-5"}, Case{INT32_MIN, "-2147483648"}})
+    struct Case {
+        int32_t id;
+        const char* baseName;
+    };
+    for (const Case c : {Case{42, "00000042"}, Case{0, "00000000"}, Case{12345678, "12345678"}, Case{-5, "000000-5"},
+                         Case{INT32_MIN, "-2147483648"}})
         EXPECT_EQ(Puzzle::BaseName(c.id), c.baseName);
 }
 
@@ -234,7 +235,11 @@ TEST_F(LibraryTest, PictureIsTheOggWhenPresentAndBaseNamesPadToEightDigits) {
 TEST_F(LibraryTest, PuzzleFilesAreFoundWhateverTheCaseOfTheirExtension) {
     AddCategory("1.ctg", "Name=All\r\n");
     AddPack("1.pck", "Name=One\r\nPuzzles=11,12,13,14,15,16\r\n");
-    struct Case { const char* baseName; std::vector<const char*> files; const char* picture; };
+    struct Case {
+        const char* baseName;
+        std::vector<const char*> files;
+        const char* picture;
+    };
     const Case cases[] = {
         {"00000011", {".JPG", ".dat"}, "00000011.JPG"},
         {"00000012", {".jpg", ".Ogg", ".DaT"}, "00000012.Ogg"},
@@ -285,8 +290,7 @@ TEST_F(LibraryTest, HostileFilesAreSkippedWithoutBeingReadAndEachFailedPuzzleOnc
     ASSERT_EQ(skipped.size(), size_t(4 + HostileLibrary::kMissingIds + 5));
     const std::vector<std::string> files(skipped.begin(), skipped.begin() + 4);
     EXPECT_EQ(files, (std::vector<std::string>{"2.ctg: Util::ReadFileAscii (74)", "3.ctg: Util::ReadFileAscii (72)",
-                                               "4.pck: Util::ReadFileAscii (72)",
-                                               "9.pck: Util::ReadFileAscii (74)"}));
+                                               "4.pck: Util::ReadFileAscii (72)", "9.pck: Util::ReadFileAscii (74)"}));
     EXPECT_EQ(skipped[4], "1000: Puzzle::ReadPuzzle (65)");
     const std::vector<std::string> rest(skipped.end() - 5, skipped.end());
     EXPECT_EQ(rest, (std::vector<std::string>{"1215752191: Puzzle::ReadPuzzle (65)",

@@ -24,7 +24,7 @@ TEST(LibraryWriter, WritesCrLfLinesNibbleSwappedThatReadBack) {
 TEST(LibraryWriter, RefusesTextThatWouldNotReadBackAsWritten) {
     using Properties = LibraryWriter::Properties;
     const Properties refused[] = {
-        {{"FileName", "x"}, {"Name", "y"}},        // "Name=" found inside the earlier key
+        {{"FileName", "x"}, {"Name", "y"}},   // "Name=" found inside the earlier key
         {{"Name", "a Puzzles=1"}, {"Puzzles", "2"}},
         {{"Name", "two\r\nlines"}},
         {{"Name", "lone\nfeed"}},
@@ -43,13 +43,11 @@ TEST(LibraryWriter, RefusesTextThatWouldNotReadBackAsWritten) {
 TEST(LibraryWriter, AtomicWriteRefusesAnExistingFileAndLeavesNoTemporary) {
     TempFolder folder;
     const std::string path = folder.Write("1.ctg", "old");
-    EXPECT_THROW(LibraryWriter::WriteFileAtomically(path, "new", LibraryWriter::Existing::Refuse),
-                 std::system_error);
+    EXPECT_THROW(LibraryWriter::WriteFileAtomically(path, "new", LibraryWriter::Existing::Refuse), std::system_error);
     EXPECT_EQ(Util::ReadFileAscii(path, false), "old");
     LibraryWriter::WriteFileAtomically(path, "new", LibraryWriter::Existing::Replace);
     EXPECT_EQ(Util::ReadFileAscii(path, false), "new");
-    EXPECT_THROW(LibraryWriter::WriteFileAtomically(folder.path + "no/such/x", "x",
-                                                    LibraryWriter::Existing::Replace),
+    EXPECT_THROW(LibraryWriter::WriteFileAtomically(folder.path + "no/such/x", "x", LibraryWriter::Existing::Replace),
                  std::system_error);
     size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path))

@@ -5,18 +5,22 @@
 #include "library/UtilProperty.h"
 
 TEST(GetProperty, FindsTheFirstPatternAndReadsToCrLfOrTheEnd) {
-    struct Case { std::string text; const char* key; std::string value; };
+    struct Case {
+        std::string text;
+        const char* key;
+        std::string value;
+    };
     const Case cases[] = {
         {"Name=Alpha\r\nPuzzles=1,2", "Name", "Alpha"},
-        {"Name=Alpha\r\nPuzzles=1,2", "Puzzles", "1,2"},                  // last value runs to the end
-        {"Name=Alpha\nPuzzles=1,2", "Name", "Alpha\nPuzzles=1,2"},         // a lone line feed is value
+        {"Name=Alpha\r\nPuzzles=1,2", "Puzzles", "1,2"},             // last value runs to the end
+        {"Name=Alpha\nPuzzles=1,2", "Name", "Alpha\nPuzzles=1,2"},   // a lone line feed is value
         {"Name=Alpha\nPuzzles=1,2", "Puzzles", "1,2"},
-        {"Name=one\r\nName=two\r\n", "Name", "one"},                       // first occurrence wins
-        {"FileName=x\r\nName=y\r\n", "Name", "x"},                         // matches inside a longer key
-        {"Name= Alpha \r\n", "Name", " Alpha "},                            // nothing is trimmed
+        {"Name=one\r\nName=two\r\n", "Name", "one"},   // first occurrence wins
+        {"FileName=x\r\nName=y\r\n", "Name", "x"},     // matches inside a longer key
+        {"Name= Alpha \r\n", "Name", " Alpha "},       // nothing is trimmed
         {"Name=a\rb\r\n", "Name", "a\rb"},
-        {"Name=\r\nPuzzles=1", "Name", ""},                                 // empty is not missing
-        {"name=low\r\nName=Up\r\n", "Name", "Up"},                          // case-sensitive
+        {"Name=\r\nPuzzles=1", "Name", ""},          // empty is not missing
+        {"name=low\r\nName=Up\r\n", "Name", "Up"},   // case-sensitive
     };
     for (const Case& c : cases)
         EXPECT_EQ(UtilProperty::GetProperty(c.text, c.key), c.value) << c.key << " in " << c.text;

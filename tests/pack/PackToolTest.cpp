@@ -38,9 +38,9 @@ std::string ReadAll(const std::string& path) {
 // A 2 x 2 pixel, 24-bit BMP: small enough to spell out, and decodable by any image loader.
 std::string TinyBitmap(uint8_t blue) {
     const unsigned char header[54] = {
-        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,               // file header
-        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,  // info header
-        16, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        'B', 'M', 70, 0, 0,    0,    0, 0, 0,    0,    54, 0, 0, 0,                      // file header
+        40,  0,   0,  0, 2,    0,    0, 0, 2,    0,    0,  0, 1, 0, 24, 0, 0, 0, 0, 0,   // info header
+        16,  0,   0,  0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0,
     };
     std::string bytes(reinterpret_cast<const char*>(header), sizeof header);
     for (int row = 0; row < 2; ++row)
@@ -85,8 +85,8 @@ std::string SmallJpeg() {
     const std::unique_ptr<void, int (*)(tjhandle)> encoder(tjInitCompress(), tjDestroy);
     unsigned char* jpeg = nullptr;
     unsigned long size = 0;
-    if (!encoder || tjCompress2(encoder.get(), pixels.data(), kSide, 0, kSide, TJPF_RGB, &jpeg, &size, TJSAMP_420,
-                                90, 0) != 0)
+    if (!encoder ||
+        tjCompress2(encoder.get(), pixels.data(), kSide, 0, kSide, TJPF_RGB, &jpeg, &size, TJSAMP_420, 90, 0) != 0)
         return {};
     std::string bytes(reinterpret_cast<const char*>(jpeg), size);
     tjFree(jpeg);
@@ -136,7 +136,7 @@ protected:
     TempFolder library, pictures, scratch;
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(PackToolTest, AddedCategoriesAndPacksAreWhatTheGameLoads) {
     const std::string a = Picture("a.bmp", 0xFF), b = Picture("b.bmp", 0x80);
@@ -152,19 +152,18 @@ TEST_F(PackToolTest, AddedCategoriesAndPacksAreWhatTheGameLoads) {
     library.Write("9.pck", lost);
 
     EXPECT_EQ(ReadAll(library.path + "Puzzles/00000002.jpg"), TinyBitmap(0x80));
-    const std::string expected =
-        R"j({"categories":[{"id":3,"name":"Birds","puzzles":[1,2]},{"id":1,"name":"Caf)j"
-        "\xC3\xA9"
-        R"j( \"Q\\\"","puzzles":[3]}],)j"
-        R"j("packs":[{"id":7,"name":"Seven","file":"7.pck","puzzleIds":[1,2]},)j"
-        R"j({"id":8,"name":"Eight","file":"8.pck","puzzleIds":[3]},)j"
-        R"j({"id":9,"name":"Lost","file":"9.pck","puzzleIds":[2,99]}],)j"
-        R"j("puzzles":[{"id":1,"categoryId":3,"picture":"Puzzles/00000001.jpg"},)j"
-        R"j({"id":2,"categoryId":3,"picture":"Puzzles/00000002.jpg"},)j"
-        R"j({"id":3,"categoryId":1,"picture":"Puzzles/00000003.jpg"}],)j"
-        R"j("skipped":[{"file":"news.ctg","reason":"Util::ParseInt (194)"},)j"
-        R"j({"puzzle":99,"reason":"Puzzle::ReadPuzzle (65)","files":[]}],"unusable":[]})j"
-        "\n";
+    const std::string expected = R"j({"categories":[{"id":3,"name":"Birds","puzzles":[1,2]},{"id":1,"name":"Caf)j"
+                                 "\xC3\xA9"
+                                 R"j( \"Q\\\"","puzzles":[3]}],)j"
+                                 R"j("packs":[{"id":7,"name":"Seven","file":"7.pck","puzzleIds":[1,2]},)j"
+                                 R"j({"id":8,"name":"Eight","file":"8.pck","puzzleIds":[3]},)j"
+                                 R"j({"id":9,"name":"Lost","file":"9.pck","puzzleIds":[2,99]}],)j"
+                                 R"j("puzzles":[{"id":1,"categoryId":3,"picture":"Puzzles/00000001.jpg"},)j"
+                                 R"j({"id":2,"categoryId":3,"picture":"Puzzles/00000002.jpg"},)j"
+                                 R"j({"id":3,"categoryId":1,"picture":"Puzzles/00000003.jpg"}],)j"
+                                 R"j("skipped":[{"file":"news.ctg","reason":"Util::ParseInt (194)"},)j"
+                                 R"j({"puzzle":99,"reason":"Puzzle::ReadPuzzle (65)","files":[]}],"unusable":[]})j"
+                                 "\n";
     const Result list = Run({"list", "--json", library.path});
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.out, expected);
@@ -208,13 +207,13 @@ TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
         {"add-pack", library.path, "--id", "x8", "--name", "Eight", "--category", "3", good},
         {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "-3", good},
         {"add-pack", library.path, "--id", "2147483648", "--name", "Eight", "--category", "3", good},
-        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3"},           // no picture
-        {"add-pack", library.path, "--id", "8", "--category", "3", good},                         // no name
+        {"add-pack", library.path, "--id", "8", "--name", "Eight", "--category", "3"},   // no picture
+        {"add-pack", library.path, "--id", "8", "--category", "3", good},                // no name
         {"add-pack", library.path, "--id", "8", "--id", "9", "--name", "E", "--category", "3", good},
         {"add-pack", library.path, "--colour", "red", "--id", "8", "--name", "E", "--category", "3", good},
         {"add-pack", library.path + "missing/", "--id", "8", "--name", "E", "--category", "3", good},
-        {"add-category", library.path, "3", "Birds again"},                                     // exists
-        {"add-category", library.path, "03", "Birds again"},                                    // same id
+        {"add-category", library.path, "3", "Birds again"},    // exists
+        {"add-category", library.path, "03", "Birds again"},   // same id
         {"add-category", library.path, "4", "Cr\rlf"},
         {"add-category", library.path, "4", ""},
         {"add-category", library.path, "4"},
@@ -231,8 +230,8 @@ TEST_F(PackToolTest, BadInputIsRefusedWithStatus2AndChangesNothing) {
         EXPECT_EQ(result.status, 2) << shown;
         EXPECT_TRUE(result.err.rfind("tessiva-pack: ", 0) == 0 || result.err.rfind("usage: ", 0) == 0)
             << shown << ": " << result.err;
-        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'),
-                  result.err.rfind("usage: ", 0) == 0 ? 5 : 1) << shown << ": " << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), result.err.rfind("usage: ", 0) == 0 ? 5 : 1)
+            << shown << ": " << result.err;
     }
     EXPECT_EQ(Snapshot(), before);
 
@@ -265,12 +264,13 @@ TEST_F(PackToolTest, ListShowsWhatTheGameSkipsInAHostileFolder) {
                     R"j({"name":"Puzzles/00000005.jpg","plainFile":false}]})j"),
               1u);
     EXPECT_EQ(count(R"j({"puzzle":9,"reason":"Puzzle::ReadPuzzle (65)","files":[]})j"), 1u);
-    EXPECT_EQ(count(R"j("unusable":[)j"
-                    R"j({"puzzle":1,"file":"Puzzles/00000001.jpg","reason":"unknown format, truncated or corrupt"},)j"
-                    R"j({"puzzle":2,"file":"Puzzles/00000002.jpg","reason":"unknown format, truncated or corrupt"},)j"
-                    R"j({"puzzle":3,"file":"Puzzles/00000003.jpg","reason":"unknown format, truncated or corrupt"},)j"
-                    R"j({"puzzle":6,"file":"Puzzles/00000006.JPG","reason":"unknown format, truncated or corrupt"}]})j"),
-              1u);
+    EXPECT_EQ(
+        count(R"j("unusable":[)j"
+              R"j({"puzzle":1,"file":"Puzzles/00000001.jpg","reason":"unknown format, truncated or corrupt"},)j"
+              R"j({"puzzle":2,"file":"Puzzles/00000002.jpg","reason":"unknown format, truncated or corrupt"},)j"
+              R"j({"puzzle":3,"file":"Puzzles/00000003.jpg","reason":"unknown format, truncated or corrupt"},)j"
+              R"j({"puzzle":6,"file":"Puzzles/00000006.JPG","reason":"unknown format, truncated or corrupt"}]})j"),
+        1u);
     EXPECT_EQ(count(R"j("reason":"Puzzle::ReadPuzzle (65)")j"), size_t(HostileLibrary::kMissingIds + 4));
     EXPECT_EQ(count(R"j("categories":[{"id":1,"name":"Hostile","puzzles":[1,2,3,6]}])j"), 1u);
     EXPECT_EQ(count(R"j({"id":6,"categoryId":1,"picture":"Puzzles/00000006.JPG"})j"), 1u);
@@ -311,8 +311,8 @@ TEST_F(PackToolTest, HelpAndVersionGoToStandardOutput) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: ", 0), 0u) << help.out;
     // The tool names its own program folder, where list reads without a folder.
-    EXPECT_NE(help.out.find(std::filesystem::canonical(TESSIVA_DIST_DIR).string() + "/\n"),
-              std::string::npos) << help.out;
+    EXPECT_NE(help.out.find(std::filesystem::canonical(TESSIVA_DIST_DIR).string() + "/\n"), std::string::npos)
+        << help.out;
     EXPECT_NE(help.out.find("sudo tessiva-pack add-pack /usr/lib/tessiva "), std::string::npos);
     EXPECT_EQ(Run({"--help"}).out, help.out);
 
@@ -329,21 +329,19 @@ TEST_F(PackToolTest, ALibraryTheUserMayNotChangeIsRefusedWithTheWayOut) {
     if (geteuid() == 0) {
         // Root may change any folder, so the tool runs as an ordinary user (nobody) instead.
         player = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
-        std::filesystem::permissions(library.path, std::filesystem::perms::owner_all |
-                                                       std::filesystem::perms::group_read |
-                                                       std::filesystem::perms::group_exec |
-                                                       std::filesystem::perms::others_read |
-                                                       std::filesystem::perms::others_exec);
+        std::filesystem::permissions(library.path,
+                                     std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                                         std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                                         std::filesystem::perms::others_exec);
     } else {
-        std::filesystem::permissions(library.path, std::filesystem::perms::owner_read |
-                                                       std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(library.path,
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     }
     const auto before = Snapshot();
     const Result result = Run({"add-category", library.path, "3", "Birds"}, player);
     std::filesystem::permissions(library.path, std::filesystem::perms::owner_all);
     EXPECT_EQ(result.status, 1) << result.err;
     EXPECT_EQ(result.err.rfind("tessiva-pack: ", 0), 0u) << result.err;
-    EXPECT_NE(result.err.find("an installed library is changed with sudo"), std::string::npos)
-        << result.err;
+    EXPECT_NE(result.err.find("an installed library is changed with sudo"), std::string::npos) << result.err;
     EXPECT_EQ(Snapshot(), before);
 }

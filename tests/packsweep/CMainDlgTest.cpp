@@ -45,8 +45,7 @@ public:
         return selected;
     }
 
-    MessageBoxAnswer ShowMessageBox(const std::string& text,
-                                    const std::optional<std::string>& caption,
+    MessageBoxAnswer ShowMessageBox(const std::string& text, const std::optional<std::string>& caption,
                                     MessageBoxIcon icon, MessageBoxButtons buttons) override {
         messages.push_back({text, caption, icon, buttons});
         if (buttons == MessageBoxButtons::Ok)
@@ -79,11 +78,10 @@ protected:
         WritePack("10.pck", "Alpha", "1,7");
         WritePack("20.pck", "Beta", "2, 7");
         WritePack("30.pck", "Gamma", "3");
-        for (const char* name :
-             {"00000001.dat", "00000001.jpg", "00000001.JPG", "00000001.ogg", "00000002.dat",
-              "00000002.jpg", "00000003.dat", "00000003.jpg", "00000007.dat", "00000007.jpg",
-              // not puzzle files: a second extension, a longer name, no extension
-              "00000007.dat.bak", "00000001x.jpg", "00000001"})
+        for (const char* name : {"00000001.dat", "00000001.jpg", "00000001.JPG", "00000001.ogg", "00000002.dat",
+                                 "00000002.jpg", "00000003.dat", "00000003.jpg", "00000007.dat", "00000007.jpg",
+                                 // not puzzle files: a second extension, a longer name, no extension
+                                 "00000007.dat.bak", "00000001x.jpg", "00000001"})
             Touch(program + "Puzzles/" + name);
         fs::create_directory(program + "Puzzles/00000001.old");
         Touch(program + "Puzzles/00000001.old/keep.jpg");
@@ -116,8 +114,7 @@ protected:
         return files;
     }
 
-    static std::set<std::string> Without(std::set<std::string> files,
-                                          const std::vector<std::string>& gone) {
+    static std::set<std::string> Without(std::set<std::string> files, const std::vector<std::string>& gone) {
         for (const std::string& file : gone)
             EXPECT_EQ(files.erase(file), 1u) << file;
         return files;
@@ -144,8 +141,7 @@ protected:
 TEST_F(PacksweepLogicTest, ListsReadablePacksSortedByNameIgnoringCase) {
     WritePack("5.pck", "beta two", "4");
     WritePack("6.pck", "alpha two", "5");
-    LibraryWriter::WritePropertyFile(program + "8.pck", {{"Name", "No puzzles"}},
-                                     LibraryWriter::Existing::Replace);
+    LibraryWriter::WritePropertyFile(program + "8.pck", {{"Name", "No puzzles"}}, LibraryWriter::Existing::Replace);
     Touch(program + "notanumber.pck");
 
     Dialog();
@@ -162,13 +158,15 @@ TEST_F(PacksweepLogicTest, UninstallRemovesThePacksAndThePuzzlesNoOtherPackLists
         std::vector<std::string> gone;
         std::vector<std::string> rowsAfter;
     };
-    const std::vector<std::string> alphaFiles = {"10.pck", "Puzzles/00000001.dat",
-                                                 "Puzzles/00000001.jpg", "Puzzles/00000001.JPG",
-                                                 "Puzzles/00000001.ogg", "Puzzles/00000001.lnk"};
+    const std::vector<std::string> alphaFiles = {"10.pck",
+                                                 "Puzzles/00000001.dat",
+                                                 "Puzzles/00000001.jpg",
+                                                 "Puzzles/00000001.JPG",
+                                                 "Puzzles/00000001.ogg",
+                                                 "Puzzles/00000001.lnk"};
     std::vector<std::string> alphaAndBetaFiles = alphaFiles;
-    alphaAndBetaFiles.insert(alphaAndBetaFiles.end(),
-                             {"20.pck", "Puzzles/00000002.dat", "Puzzles/00000002.jpg",
-                              "Puzzles/00000007.dat", "Puzzles/00000007.jpg"});
+    alphaAndBetaFiles.insert(alphaAndBetaFiles.end(), {"20.pck", "Puzzles/00000002.dat", "Puzzles/00000002.jpg",
+                                                       "Puzzles/00000007.dat", "Puzzles/00000007.jpg"});
     const Case cases[] = {
         // Beta still lists 7, so it stays.
         {{"Alpha"}, alphaFiles, {"Beta", "Gamma"}},
@@ -202,8 +200,7 @@ TEST_F(PacksweepLogicTest, ConfirmationListsTheSelectionInListOrderAndNoKeepsEve
     Dialog().OnBtnUninstall();
 
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text,
-              "Are you sure you want to uninstall the following packs?\r\nAlpha\r\nGamma\r\n");
+    EXPECT_EQ(host.messages[0].text, "Are you sure you want to uninstall the following packs?\r\nAlpha\r\nGamma\r\n");
     EXPECT_EQ(host.messages[0].caption, std::optional<std::string>("Confirm Uninstall"));
     EXPECT_EQ(host.messages[0].icon, MessageBoxIcon::Question);
     EXPECT_EQ(host.messages[0].buttons, MessageBoxButtons::YesNo);
@@ -250,8 +247,8 @@ TEST_F(PacksweepLogicTest, PackFileThatCannotBeDeletedKeepsThePackAndAllItsPuzzl
     };
     const Case cases[] = {
         {"20.pck",
-         {"10.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg", "Puzzles/00000001.JPG",
-          "Puzzles/00000001.ogg", "Puzzles/00000001.lnk"},
+         {"10.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg", "Puzzles/00000001.JPG", "Puzzles/00000001.ogg",
+          "Puzzles/00000001.lnk"},
          {"Beta", "Gamma"}},
         {"10.pck", {"20.pck", "Puzzles/00000002.dat", "Puzzles/00000002.jpg"}, {"Alpha", "Gamma"}},
     };
@@ -299,7 +296,8 @@ TEST_F(PacksweepLogicTest, PacksOnDiskAtTheMomentOfDeletionDecideWhatIsKept) {
     };
     const Case cases[] = {
         {"Delta, listing 1, added", [this] { WritePack("40.pck", "Delta", "1"); }, {"10.pck"}},
-        {"Beta removed", [this] { fs::remove(program + "20.pck"); },
+        {"Beta removed",
+         [this] { fs::remove(program + "20.pck"); },
          {"10.pck", "20.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg", "Puzzles/00000001.JPG",
           "Puzzles/00000001.ogg", "Puzzles/00000001.lnk", "Puzzles/00000007.dat", "Puzzles/00000007.jpg"}},
     };
@@ -332,8 +330,11 @@ TEST_F(PacksweepLogicTest, AnUnreadablePackFileKeepsEveryPuzzleAGarbledOneNone) 
         std::vector<std::string> gone;
         const std::string& message;
     };
-    const std::vector<std::string> alphaFiles = {"10.pck", "Puzzles/00000001.dat", "Puzzles/00000001.jpg",
-                                                 "Puzzles/00000001.JPG", "Puzzles/00000001.ogg",
+    const std::vector<std::string> alphaFiles = {"10.pck",
+                                                 "Puzzles/00000001.dat",
+                                                 "Puzzles/00000001.jpg",
+                                                 "Puzzles/00000001.JPG",
+                                                 "Puzzles/00000001.ogg",
                                                  "Puzzles/00000001.lnk"};
     const auto hidden = [this](const std::string&) { WritePack("50.pck", "Hidden", "1"); };
     const Case cases[] = {
@@ -341,8 +342,8 @@ TEST_F(PacksweepLogicTest, AnUnreadablePackFileKeepsEveryPuzzleAGarbledOneNone) 
          alphaFiles, kSuccess},
         {"a FIFO", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, std::nullopt,
          alphaFiles, kSuccess},
-        {"a link to nowhere", [](const std::string& path) { fs::create_symlink("nowhere.pck", path); },
-         std::nullopt, alphaFiles, kSuccess},
+        {"a link to nowhere", [](const std::string& path) { fs::create_symlink("nowhere.pck", path); }, std::nullopt,
+         alphaFiles, kSuccess},
         {"cannot be read", hidden, FailureCause::CannotRead, {"10.pck"}, kSomeErrors},
         {"too large", hidden, FailureCause::TooLarge, alphaFiles, kSuccess},
     };
@@ -381,4 +382,4 @@ TEST_F(PacksweepLogicTest, DownloadOpensTheMorePuzzlesPageAndIgnoresFailures) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-}  // namespace
+}   // namespace

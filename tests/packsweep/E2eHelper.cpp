@@ -41,8 +41,7 @@ int HoldClass(const char* className) {
 }
 
 int HoldXWindow(const char* className) {
-    const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr),
-                                                              XCloseDisplay);
+    const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
     if (!display)
         return 1;
     const Window root = DefaultRootWindow(display.get());
@@ -65,15 +64,14 @@ int Screenshot(char** args) {
     if (!gdk_init_check(nullptr, nullptr))
         return 1;
     const std::unique_ptr<GdkPixbuf, void (*)(gpointer)> image(
-        gdk_pixbuf_get_from_window(gdk_get_default_root_window(), std::atoi(args[1]),
-                                   std::atoi(args[2]), std::atoi(args[3]), std::atoi(args[4])),
+        gdk_pixbuf_get_from_window(gdk_get_default_root_window(), std::atoi(args[1]), std::atoi(args[2]),
+                                   std::atoi(args[3]), std::atoi(args[4])),
         g_object_unref);
     return image && gdk_pixbuf_save(image.get(), args[0], "png", nullptr, nullptr) ? 0 : 1;
 }
 
 int CloseWindow(const char* windowId) {
-    const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr),
-                                                              XCloseDisplay);
+    const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
     if (!display)
         return 1;
     XEvent event{};
@@ -88,7 +86,7 @@ int CloseWindow(const char* windowId) {
     return 0;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";

@@ -159,7 +159,7 @@ TEST_F(GalleryTest, WithoutPuzzlesTheColumnAndTheGridAreEmpty) {
     const Rect& grid = page.Grid.Bounds;
     EXPECT_EQ(Pixel(grid.X + 20, grid.Y + 20), kListViewBackground);
     EXPECT_EQ(Pixel(grid.X, grid.Y + 20), 0xFFFFFFFFu);   // the frame
-    EXPECT_EQ(Pixel(60, 36), kPageBackground);             // where a first button would be
+    EXPECT_EQ(Pixel(60, 36), kPageBackground);            // where a first button would be
 }
 
 TEST_F(GalleryTest, TheColumnDoesNotScrollSoButtonsBelowThePageAreOutOfReach) {
@@ -202,8 +202,8 @@ TEST_F(GalleryTest, SwitchingCategoriesRedrawsThePageOnceAndTheCheckedOneDoesNot
     EXPECT_EQ(ItemIds(), Ids(41, 3));
     EXPECT_EQ(page.Grid.FirstIndex, 0);
     EXPECT_EQ(PixelAt(*page.Grid.VisibleItems[0]), TestLibrary::ColourOf(41));
-    EXPECT_NE(PixelAt(page.MoreStrip.button), before[CentreOf(page.MoreStrip.button).y * kWidth +
-                                                     CentreOf(page.MoreStrip.button).x]);
+    EXPECT_NE(PixelAt(page.MoreStrip.button),
+              before[CentreOf(page.MoreStrip.button).y * kWidth + CentreOf(page.MoreStrip.button).x]);
     EXPECT_EQ(Headless::CurrentCursor(), SystemCursor::Arrow);
 
     // Back to the first category: its first page again.
@@ -224,9 +224,8 @@ protected:
     void TearDown() override { setenv("PATH", savedPath.c_str(), 1); }
 
     void InstallRecordingXdgOpen() {
-        const std::string script = "#!/bin/sh\nprintf '%s\\n' \"$1\" > '" + bin.path +
-                                   "url.tmp'\n/bin/mv '" + bin.path + "url.tmp' '" + bin.path +
-                                   "url'\n";
+        const std::string script = "#!/bin/sh\nprintf '%s\\n' \"$1\" > '" + bin.path + "url.tmp'\n/bin/mv '" +
+                                   bin.path + "url.tmp' '" + bin.path + "url'\n";
         chmod(bin.Write("xdg-open", script).c_str(), 0755);
     }
     // The address the stand-in was given, once it has run.
@@ -269,8 +268,8 @@ TEST_F(GalleryTest, AThumbnailPutsItsPuzzleOnTheBoardAndLeadsToTheSetUpPage) {
     EXPECT_EQ(navigator.calls, std::vector<std::string>{"ShowPageGameStart"});
     EXPECT_EQ(board->puzzleId, 3);
     EXPECT_FALSE(board->edgesOnly);
-    const Gdiplus::Size size = PlayPictureSize(kWidth, kHeight, TestLibrary::kPictureWidth,
-                                               TestLibrary::kPictureHeight);
+    const Gdiplus::Size size =
+        PlayPictureSize(kWidth, kHeight, TestLibrary::kPictureWidth, TestLibrary::kPictureHeight);
     ASSERT_NE(board->picture.Get(), nullptr);
     EXPECT_EQ(board->picture->GetWidth(), static_cast<UINT>(size.Width));
     EXPECT_EQ(board->picture->GetHeight(), static_cast<UINT>(size.Height));
@@ -303,8 +302,13 @@ TEST_F(GalleryTest, AnUnreadablePictureLeavesTheGalleryTheBoardAndThePagesAsThey
         EXPECT_EQ(page.Grid.Items.size(), 5u) << what;
         EXPECT_EQ(Screen(), before) << what;
     };
-    const struct { size_t cell; const char* what; } unreadable[] = {
-        {1, "deleted"}, {2, "cut short"}, {3, "garbage"},
+    const struct {
+        size_t cell;
+        const char* what;
+    } unreadable[] = {
+        {1, "deleted"},
+        {2, "cut short"},
+        {3, "garbage"},
     };
     for (const auto& c : unreadable) {
         ClickOn(*page.Grid.VisibleItems[c.cell]);
@@ -387,11 +391,11 @@ TEST_F(GalleryTest, TheCategoryAndItsPageSurviveAGameAndTheWayBack) {
     EXPECT_EQ(StatesOf(start), (std::vector<int>{MultiStateButton::kUnchecked, MultiStateButton::kChecked}));
     EXPECT_EQ(start.Grid.FirstIndex, kPerPage);
     EXPECT_EQ(start.Grid.PageLabel.Text, "Page 2 of 2");
-    EXPECT_EQ(Headless::ReadPixel(start, CentreOf(*start.Grid.VisibleItems[1]).x,
-                                  CentreOf(*start.Grid.VisibleItems[1]).y),
-              TestLibrary::ColourOf(chosen));
+    EXPECT_EQ(
+        Headless::ReadPixel(start, CentreOf(*start.Grid.VisibleItems[1]).x, CentreOf(*start.Grid.VisibleItems[1]).y),
+        TestLibrary::ColourOf(chosen));
     for (ControlHostWindow* page : std::initializer_list<ControlHostWindow*>{&start, &setUp, &game})
         page->DestroyWindow();
 }
 
-}  // namespace
+}   // namespace

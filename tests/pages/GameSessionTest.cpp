@@ -46,4 +46,4 @@ TEST(GameSession, ReadsTheFolderFillsTheHoldersAndEmptiesThemAgain) {
     }
 }
 
-}  // namespace
+}   // namespace

@@ -72,16 +72,14 @@ protected:
 
 TEST_F(PageGameStartTest, NineControlsInTheirOrderAlongTheBottom) {
     Choose(400, 300);
-    const Control* controls[] = {&page.StartStrip.button,     &page.GalleryStrip.button,
-                                 &page.StartStrip.leftPiece,  &page.StartStrip.rightPiece,
-                                 &page.GalleryStrip.leftPiece, &page.GalleryStrip.rightPiece,
-                                 &page.DifficultySlider,      &page.DifficultyCaption,
-                                 &page.PieceCountLabel};
-    const StyleId styles[] = {StyleId::StartButton,       StyleId::SetUpGalleryButton,
-                              StyleId::LeftCap,           StyleId::RightCap,
-                              StyleId::LeftCap,           StyleId::RightCap,
-                              StyleId::DifficultySlider,  StyleId::DifficultyCaption,
-                              StyleId::PieceCountLabel};
+    const Control* controls[] = {
+        &page.StartStrip.button,     &page.GalleryStrip.button,    &page.StartStrip.leftPiece,
+        &page.StartStrip.rightPiece, &page.GalleryStrip.leftPiece, &page.GalleryStrip.rightPiece,
+        &page.DifficultySlider,      &page.DifficultyCaption,      &page.PieceCountLabel};
+    const StyleId styles[] = {
+        StyleId::StartButton,    StyleId::SetUpGalleryButton, StyleId::LeftCap,          StyleId::RightCap,
+        StyleId::LeftCap,        StyleId::RightCap,           StyleId::DifficultySlider, StyleId::DifficultyCaption,
+        StyleId::PieceCountLabel};
     ASSERT_EQ(page.Children.size(), std::size(controls));
     for (size_t i = 0; i < std::size(controls); ++i) {
         EXPECT_EQ(page.Children[i], controls[i]) << i;
@@ -99,7 +97,8 @@ TEST_F(PageGameStartTest, NineControlsInTheirOrderAlongTheBottom) {
     for (const CommandStrip* strip : {&page.StartStrip, &page.GalleryStrip}) {
         EXPECT_EQ(strip->leftPiece.Bounds.GetRight(), strip->button.Bounds.X);
         EXPECT_EQ(strip->rightPiece.Bounds.X, strip->button.Bounds.GetRight());
-        for (const Control* piece : std::initializer_list<const Control*>{&strip->button, &strip->leftPiece, &strip->rightPiece})
+        for (const Control* piece :
+             std::initializer_list<const Control*>{&strip->button, &strip->leftPiece, &strip->rightPiece})
             EXPECT_EQ(piece->Bounds.GetBottom(), kHeight - 5);
     }
     // The slider right of the centre line and the caption left of it on one line, the count
@@ -108,8 +107,7 @@ TEST_F(PageGameStartTest, NineControlsInTheirOrderAlongTheBottom) {
     EXPECT_EQ(slider.X + slider.Width / 2, kWidth / 2 + 40);
     EXPECT_EQ(slider.GetBottom(), kHeight - start.Height - 15);
     EXPECT_GT(slider.Width, page.DifficultySlider.ThumbRect().Width);   // the UI images are there
-    EXPECT_EQ(page.DifficultyCaption.Bounds,
-              Rect(kWidth / 2 - 150, kHeight - start.Height - 12 - 30, 100, 30));
+    EXPECT_EQ(page.DifficultyCaption.Bounds, Rect(kWidth / 2 - 150, kHeight - start.Height - 12 - 30, 100, 30));
     EXPECT_EQ(page.PieceCountLabel.Bounds, Rect(kWidth / 2 - 50, kHeight - start.Height - 35 - 30, 100, 30));
 }
 
@@ -126,8 +124,8 @@ TEST_F(PageGameStartTest, TheCountAndTheLinesFollowTheThumbToBothEnds) {
         const char* text;
     };
     const Step steps[] = {
-        {-500, 2, "4 pieces"},             // 2 x 2
-        {kWidth + 500, 25, "475 pieces"},  // 25 x 19
+        {-500, 2, "4 pieces"},              // 2 x 2
+        {kWidth + 500, 25, "475 pieces"},   // 25 x 19
     };
     int previous = atSeven;
     for (const Step& step : steps) {
@@ -164,9 +162,8 @@ TEST_F(PageGameStartTest, EndPiecesAndTextsTakeNoClicks) {
     std::vector<uint32_t> before;
     for (int x = 0; x < kWidth; x += 3)
         before.push_back(Pixel(x, kHeight - 60));
-    const Control* inert[] = {&page.StartStrip.leftPiece,   &page.StartStrip.rightPiece,
-                              &page.GalleryStrip.leftPiece, &page.GalleryStrip.rightPiece,
-                              &page.DifficultyCaption,      &page.PieceCountLabel};
+    const Control* inert[] = {&page.StartStrip.leftPiece,    &page.StartStrip.rightPiece, &page.GalleryStrip.leftPiece,
+                              &page.GalleryStrip.rightPiece, &page.DifficultyCaption,     &page.PieceCountLabel};
     for (const Control* control : inert)
         ClickOn(*control);
     EXPECT_TRUE(navigator.calls.empty());
@@ -241,4 +238,4 @@ TEST_F(PageGameStartTest, WithoutACutThePageFailsQuietlyAndStillLeads) {
     EXPECT_EQ(navigator.calls, std::vector<std::string>{"ShowPageStart"});
 }
 
-}  // namespace
+}   // namespace

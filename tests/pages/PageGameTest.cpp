@@ -16,8 +16,7 @@ using Gdiplus::Rect;
 class PageGameTest : public PlayPageTest {
 protected:
     POINT CentreOf(const Control& control) {
-        return {control.Bounds.X + control.Bounds.Width / 2,
-                control.Bounds.Y + control.Bounds.Height / 2};
+        return {control.Bounds.X + control.Bounds.Width / 2, control.Bounds.Y + control.Bounds.Height / 2};
     }
     void ClickControl(const Control& control, std::function<void()> whilePanelUp = {}) {
         Click(CentreOf(control));
@@ -35,14 +34,13 @@ protected:
 
 TEST_F(PageGameTest, TheBarRunsLeftToRightFromTheCapWithoutGaps) {
     StartGame(400, 300, 7);
-    const Control* bar[] = {&page.LeftCap,     &page.ShuffleButton, &page.Joint1,
-                            &page.FilterButton, &page.Joint2,        &page.GalleryButton,
-                            &page.Joint3,      &page.PauseButton,   &page.Joint4,
-                            &page.TimeLabel,   &page.RightCap};
-    const StyleId styles[] = {StyleId::FlatLeftCap,   StyleId::ShuffleButton, StyleId::JointInOut,
-                              StyleId::FilterButton,  StyleId::JointOutIn,    StyleId::PlayGalleryButton,
-                              StyleId::JointInOut,    StyleId::PauseButton,   StyleId::JointOutIn,
-                              StyleId::TimeLabel,     StyleId::FlatRightCap};
+    const Control* bar[] = {&page.LeftCap, &page.ShuffleButton, &page.Joint1,  &page.FilterButton,
+                            &page.Joint2,  &page.GalleryButton, &page.Joint3,  &page.PauseButton,
+                            &page.Joint4,  &page.TimeLabel,     &page.RightCap};
+    const StyleId styles[] = {StyleId::FlatLeftCap,  StyleId::ShuffleButton, StyleId::JointInOut,
+                              StyleId::FilterButton, StyleId::JointOutIn,    StyleId::PlayGalleryButton,
+                              StyleId::JointInOut,   StyleId::PauseButton,   StyleId::JointOutIn,
+                              StyleId::TimeLabel,    StyleId::FlatRightCap};
     int x = 5;
     for (size_t i = 0; i < std::size(bar); ++i) {
         const Rect& b = bar[i]->Bounds;
@@ -96,16 +94,22 @@ TEST_F(PageGameTest, TheMagnifierCyclesThePreviewAndHidesThePictureAtItsSmallest
     }
     page.RedrawAll();
     const POINT magnifier{kWidth - 10, kHeight - 10};
-    const struct { int32_t edge; int32_t height; bool picture; } steps[] = {
-        {300, 225, true}, {30, 22, false}, {100, 75, true}, {200, 150, true},
+    const struct {
+        int32_t edge;
+        int32_t height;
+        bool picture;
+    } steps[] = {
+        {300, 225, true},
+        {30, 22, false},
+        {100, 75, true},
+        {200, 150, true},
     };
     for (const auto& step : steps) {
         Click(magnifier);
         Pump();
         EXPECT_EQ(page.PreviewEdge(), step.edge);
         const Rect preview = page.PreviewRect();
-        EXPECT_EQ(preview, Rect(kWidth - step.edge - 1, kHeight - step.height - 1, step.edge,
-                                step.height));
+        EXPECT_EQ(preview, Rect(kWidth - step.edge - 1, kHeight - step.height - 1, step.edge, step.height));
         // The picture with its white outline, or only the page colour when it is hidden.
         const uint32_t outline = Pixel(preview.X, preview.Y + preview.Height / 2);
         const uint32_t inside = Pixel(preview.X + 3, preview.Y + 3);
@@ -193,8 +197,7 @@ TEST_F(PageGameTest, ShuffleMovesHiddenGroupsTooAndKeepsJoinedGroupsJoined) {
     PieceGroup* second = GroupOf(board->pieces[1].get());
     const std::optional<POINT> at = FreePointOf(*second);
     ASSERT_TRUE(at);
-    Drag(*at, {at->x + joined->offsetX - second->offsetX,
-               at->y + joined->offsetY - second->offsetY});
+    Drag(*at, {at->x + joined->offsetX - second->offsetX, at->y + joined->offsetY - second->offsetY});
     ASSERT_EQ(GroupOf(board->pieces[1].get()), joined);
     ClickControl(page.FilterButton);
     ASSERT_TRUE(board->edgesOnly);
@@ -224,7 +227,10 @@ TEST_F(PageGameTest, GalleryAsksWhileTheGameIsOpenAndNoLeavesItUntouched) {
     ASSERT_EQ(board->clock, ClockState::Running);
     const auto offsets = Offsets();
 
-    struct Case { size_t button; std::vector<std::string> calls; };
+    struct Case {
+        size_t button;
+        std::vector<std::string> calls;
+    };
     const Case cases[] = {{3, {}}, {0, {"ShowPageStart"}}};   // "No", then "Yes"
     for (const Case& c : cases) {
         navigator.calls.clear();
@@ -267,4 +273,4 @@ TEST_F(PageGameTest, ADropThatJoinsNothingPlaysNoSound) {
     EXPECT_EQ(Headless::PlayedSounds().size(), sounds);
 }
 
-}  // namespace
+}   // namespace

@@ -22,7 +22,12 @@ protected:
 };
 
 TEST_F(PlayByMouseTest, PuzzlesAreSolvedWithOneSoundPerJoinAndOneCompletionPanel) {
-    struct Case { int width, height, longSide; size_t pieces; size_t button; bool toGallery; };
+    struct Case {
+        int width, height, longSide;
+        size_t pieces;
+        size_t button;
+        bool toGallery;
+    };
     const Case cases[] = {
         {300, 300, 2, 4, 0, true},     // 2 x 2, "Back to Gallery"
         {420, 300, 7, 35, 3, false},   // 7 x 5, "Close"
@@ -48,8 +53,8 @@ TEST_F(PlayByMouseTest, PuzzlesAreSolvedWithOneSoundPerJoinAndOneCompletionPanel
         ASSERT_EQ(sounds.size() - soundsBefore, static_cast<size_t>(joins));
         for (size_t i = soundsBefore; i < sounds.size(); ++i)
             EXPECT_EQ(sounds[i], "A_FIT");
-        EXPECT_EQ(navigator.calls, c.toGallery ? std::vector<std::string>{"ShowPageStart"}
-                                               : std::vector<std::string>{});
+        EXPECT_EQ(navigator.calls,
+                  c.toGallery ? std::vector<std::string>{"ShowPageStart"} : std::vector<std::string>{});
         // The finished picture lies assembled at one offset, inside the board.
         EXPECT_TRUE(page.BoardRect().Contains(board->groups.front()->BoardBox()));
     }
@@ -71,8 +76,8 @@ public:
                 seen.insert(piece);
             pieces += group->pieces.size();
             const int32_t slack = Board::snapTolerance - 1;
-            const Gdiplus::Rect reach(boardRect.X - slack, boardRect.Y - slack,
-                                      boardRect.Width + 2 * slack, boardRect.Height + 2 * slack);
+            const Gdiplus::Rect reach(boardRect.X - slack, boardRect.Y - slack, boardRect.Width + 2 * slack,
+                                      boardRect.Height + 2 * slack);
             ASSERT_TRUE(reach.Contains(group->BoardBox())) << "a group left the board";
         }
         ASSERT_EQ(pieces, board.pieces.size());
@@ -103,11 +108,15 @@ private:
 };
 
 TEST_F(PlayByMouseTest, RandomPressesMovesAndReleasesKeepTheBoardConsistent) {
-    struct Case { int width, height, longSide; size_t pieces; int steps; };
+    struct Case {
+        int width, height, longSide;
+        size_t pieces;
+        int steps;
+    };
     const Case cases[] = {
-        {300, 300, 2, 4, 1000},        // 2 x 2: solved, panel closed, played on
-        {420, 300, 7, 35, 2000},       // 7 x 5
-        {600, 600, 25, 625, 4000},     // 25 x 25, the largest setting
+        {300, 300, 2, 4, 1000},      // 2 x 2: solved, panel closed, played on
+        {420, 300, 7, 35, 2000},     // 7 x 5
+        {600, 600, 25, 625, 4000},   // 25 x 25, the largest setting
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pieces);
@@ -183,4 +192,4 @@ void PlayByMouseTest::RunSoak(int width, int height, int longSide, size_t pieces
     EXPECT_LT(board->groups.size(), pieces - pieces / 20) << "the soak hardly joined anything";
 }
 
-}  // namespace
+}   // namespace

@@ -62,9 +62,7 @@ private:
 };
 
 // The modal panel that is up, if any: the active window when it is a panel.
-inline Dialog* PanelUp() {
-    return dynamic_cast<Dialog*>(WindowImpl::FromHandle(GetActiveWindow()));
-}
+inline Dialog* PanelUp() { return dynamic_cast<Dialog*>(WindowImpl::FromHandle(GetActiveWindow())); }
 
 // A click (press and release) at a screen point.
 inline void Click(POINT at) {
@@ -109,8 +107,7 @@ protected:
 
     // A new game on a picture of width x height cut with longSide pieces along its longer
     // side, shown and painted.
-    void StartGame(int width, int height, int longSide, int pageWidth = kWidth,
-                   int pageHeight = kHeight) {
+    void StartGame(int width, int height, int longSide, int pageWidth = kWidth, int pageHeight = kHeight) {
         board->picture.Reset(TestPicture::NewBitmap(width, height));
         board->cut->longSideCount = longSide;
         if (!page.Handle()) {
@@ -128,8 +125,8 @@ protected:
     // (inside the board rectangle); none when other groups cover all of it.
     std::optional<POINT> FreePointOf(const PieceGroup& group) {
         const Gdiplus::Rect boardRect = page.BoardRect();
-        const auto at = std::find_if(board->groups.begin(), board->groups.end(),
-                                     [&](const auto& g) { return g.get() == &group; });
+        const auto at =
+            std::find_if(board->groups.begin(), board->groups.end(), [&](const auto& g) { return g.get() == &group; });
         for (const Piece* piece : group.pieces) {
             int32_t cx = 0, cy = 0;
             for (const GridVertex& v : piece->vertices)
@@ -141,11 +138,9 @@ protected:
                     const int32_t y = cy / 4 + dy + group.offsetY;
                     if (!boardRect.Contains(x, y) || !GroupHitTest(group, x, y))
                         continue;
-                    const bool covered = std::any_of(std::next(at), board->groups.end(),
-                                                     [&](const auto& g) {
-                                                         return board->IsShown(*g) &&
-                                                                GroupHitTest(*g, x, y);
-                                                     });
+                    const bool covered = std::any_of(std::next(at), board->groups.end(), [&](const auto& g) {
+                        return board->IsShown(*g) && GroupHitTest(*g, x, y);
+                    });
                     if (!covered)
                         return POINT{x, y};
                 }
@@ -160,8 +155,7 @@ protected:
         Headless::InjectMouse(WM_LBUTTONDOWN, from);
         Pump();
         for (int k = 1; k <= 4; ++k) {
-            Headless::InjectMouse(WM_MOUSEMOVE, {from.x + (to.x - from.x) * k / 4,
-                                                 from.y + (to.y - from.y) * k / 4});
+            Headless::InjectMouse(WM_MOUSEMOVE, {from.x + (to.x - from.x) * k / 4, from.y + (to.y - from.y) * k / 4});
             Pump();
         }
         Headless::InjectMouse(WM_LBUTTONUP, to);
@@ -201,8 +195,7 @@ protected:
                 // The rest, top first: the group on top is the one most likely free.
                 // Groups already at their place wait for a neighbour to join them.
                 for (auto g = board->groups.rbegin(); g != board->groups.rend() && !from; ++g) {
-                    const bool placed = (*g)->offsetX == anchor->offsetX &&
-                                        (*g)->offsetY == anchor->offsetY;
+                    const bool placed = (*g)->offsetX == anchor->offsetX && (*g)->offsetY == anchor->offsetY;
                     if (!placed && (from = FreePointOf(**g)))
                         mover = g->get();
                 }
@@ -231,4 +224,4 @@ protected:
     Stepper stepper;
 };
 
-}  // namespace PlayTest
+}   // namespace PlayTest

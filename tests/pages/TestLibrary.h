@@ -32,8 +32,7 @@ public:
         int id = 0;
         for (size_t c = 0; c < categories.size(); ++c) {
             const std::string category = std::to_string(c + 1);
-            LibraryWriter::WritePropertyFile(folder.path + category + ".ctg",
-                                             {{"Name", categories[c].name}},
+            LibraryWriter::WritePropertyFile(folder.path + category + ".ctg", {{"Name", categories[c].name}},
                                              LibraryWriter::Existing::Replace);
             for (int k = 0; k < categories[c].puzzles; ++k) {
                 ++id;
@@ -48,8 +47,7 @@ public:
             }
         }
         if (!listed.empty())
-            LibraryWriter::WritePropertyFile(folder.path + "1.pck",
-                                             {{"Name", "Test pack"}, {"Puzzles", listed}},
+            LibraryWriter::WritePropertyFile(folder.path + "1.pck", {{"Name", "Test pack"}, {"Puzzles", listed}},
                                              LibraryWriter::Existing::Replace);
         Load(folder.path);
     }

@@ -28,22 +28,29 @@ TEST_F(AppActivationTest, FocusEventsActivateAtOnceAndDeactivateAfterTheGracePer
         std::vector<Step> steps;
     };
     const Case cases[] = {
-        {"only the first focus activates",
-         {{0, Event::Gained, true}, {5, Event::Gained, false}}},
+        {"only the first focus activates", {{0, Event::Gained, true}, {5, Event::Gained, false}}},
         {"focus moving between our windows keeps it active",
-         {{0, Event::Gained, true}, {10, Event::Lost, false}, {60, Event::Gained, false},
-          {500, Event::Check, false}}},
+         {{0, Event::Gained, true}, {10, Event::Lost, false}, {60, Event::Gained, false}, {500, Event::Check, false}}},
         {"no focus for 100 ms deactivates, once",
-         {{0, Event::Gained, true}, {10, Event::Lost, false}, {109, Event::Check, false},
-          {110, Event::Check, true}, {111, Event::Check, false}, {200, Event::Gained, true}}},
+         {{0, Event::Gained, true},
+          {10, Event::Lost, false},
+          {109, Event::Check, false},
+          {110, Event::Check, true},
+          {111, Event::Check, false},
+          {200, Event::Gained, true}}},
         {"a second loss starts the grace period again",
-         {{0, Event::Gained, true}, {10, Event::Lost, false}, {50, Event::Lost, false},
-          {110, Event::Check, false}, {150, Event::Check, true}}},
+         {{0, Event::Gained, true},
+          {10, Event::Lost, false},
+          {50, Event::Lost, false},
+          {110, Event::Check, false},
+          {150, Event::Check, true}}},
         {"a loss before any focus deactivates nothing",
          {{0, Event::Lost, false}, {100, Event::Check, false}, {101, Event::Gained, true}}},
         {"the grace period runs across the clock's wrap-around",
-         {{0xFFFFFFF0u, Event::Gained, true}, {0xFFFFFFF0u, Event::Lost, false},
-          {0x53, Event::Check, false}, {0x54, Event::Check, true}}},
+         {{0xFFFFFFF0u, Event::Gained, true},
+          {0xFFFFFFF0u, Event::Lost, false},
+          {0x53, Event::Check, false},
+          {0x54, Event::Check, true}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -80,14 +87,12 @@ TEST_F(AppActivationTest, AWaitForEventsEndsWhenTheGracePeriodDoes) {
     now = 10;
     activation.FocusLost();   // decided at 110
     const Case pending[] = {
-        {30, -1, 80}, {30, 50, 50}, {30, 200, 80}, {30, 0, 0},
-        {200, -1, 0}, {200, 50, 0},   // overdue: no wait at all
+        {30, -1, 80}, {30, 50, 50}, {30, 200, 80}, {30, 0, 0}, {200, -1, 0}, {200, 50, 0},   // overdue: no wait at all
     };
     for (const Case& c : pending) {
         now = c.at;
-        EXPECT_EQ(activation.WaitLimit(c.timeoutMs), c.expected)
-            << "at " << c.at << ", timeout " << c.timeoutMs;
+        EXPECT_EQ(activation.WaitLimit(c.timeoutMs), c.expected) << "at " << c.at << ", timeout " << c.timeoutMs;
     }
 }
 
-}  // namespace
+}   // namespace

@@ -19,14 +19,11 @@ protected:
         ASSERT_TRUE(frame.Create(nullptr, Rect(100, 100, 400, 300), "frame",
                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN));
         ASSERT_TRUE(child.Create(frame, Rect(50, 40, 200, 100), "", WS_CHILD | WS_VISIBLE));
-        ASSERT_TRUE(second.Create(nullptr, Rect(700, 100, 200, 200), "second",
-                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+        ASSERT_TRUE(second.Create(nullptr, Rect(700, 100, 200, 200), "second", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
         Pump();
     }
 
-    static POINT Where(const RecordingWindow::Received& r) {
-        return {GET_X_LPARAM(r.lParam), GET_Y_LPARAM(r.lParam)};
-    }
+    static POINT Where(const RecordingWindow::Received& r) { return {GET_X_LPARAM(r.lParam), GET_Y_LPARAM(r.lParam)}; }
 
     RecordingWindow frame;
     RecordingWindow child;
@@ -58,11 +55,11 @@ TEST_F(CaptureTest, CaptureRoutesMovesAndTheReleaseToItsWindowWhereverTheCursorI
     EXPECT_EQ(GetCapture(), child.Handle());
 
     // Each move is taken before the next: queued moves are merged into the latest one.
-    Headless::InjectMouse(WM_MOUSEMOVE, {20, 30});      // left of and above everything
+    Headless::InjectMouse(WM_MOUSEMOVE, {20, 30});   // left of and above everything
     Pump();
-    Headless::InjectMouse(WM_MOUSEMOVE, {750, 150});    // over the second frame
+    Headless::InjectMouse(WM_MOUSEMOVE, {750, 150});   // over the second frame
     Pump();
-    Headless::InjectMouse(WM_LBUTTONUP, {1900, 1070});  // far right and below
+    Headless::InjectMouse(WM_LBUTTONUP, {1900, 1070});   // far right and below
     Pump();
     ReleaseCapture();
 
@@ -100,7 +97,7 @@ TEST_F(CaptureTest, CursorPositionInClientCoordinates) {
     const Case cases[] = {
         {{300, 200}, atOrigin, {300, 200}},   // client origin at the screen origin: unchanged
         {{300, 200}, child, {150, 60}},
-        {{20, 30}, child, {-130, -110}},      // left of and above the window
+        {{20, 30}, child, {-130, -110}},   // left of and above the window
     };
     for (const Case& c : cases) {
         Headless::SetCursorPos(c.screen);
@@ -121,4 +118,4 @@ TEST_F(CaptureTest, CursorPositionOfAWindowThatIsGoneRaises) {
     }
 }
 
-}  // namespace
+}   // namespace

@@ -54,4 +54,4 @@ TEST(EmbeddedResource, IconIsAPngAndUnknownNamesAreEmpty) {
     EXPECT_TRUE(FindEmbeddedResource("").empty());
 }
 
-}  // namespace
+}   // namespace

@@ -51,8 +51,7 @@ TEST_F(MessageLoopTest, FiltersSeeEachMessageFirstAndAFilteredMessageIsNotDispat
 
     EXPECT_EQ(loop.Run(), 42);   // the quit code is the loop's result
 
-    const std::vector<std::string> expected = {"filter 1", "filter 2", "dispatch 2", "filter 3",
-                                               "dispatch 3"};
+    const std::vector<std::string> expected = {"filter 1", "filter 2", "dispatch 2", "filter 3", "dispatch 3"};
     EXPECT_EQ(log, expected);
 }
 
@@ -116,4 +115,4 @@ TEST_F(MessageLoopTest, SentMessagesRunAtOncePostedOnesInArrivalOrder) {
     EXPECT_EQ(plain[1].wParam, 2u);
 }
 
-}  // namespace
+}   // namespace

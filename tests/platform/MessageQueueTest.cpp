@@ -175,10 +175,10 @@ TEST_F(MessageQueueTest, TheMostOverdueTimerFiresFirstTiesByWindowThenId) {
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {"most overdue first", {{kFirst, 1, 100}, {kSecond, 2, 50}}, 200,
-         {"timer 2 second", "timer 1 first"}},
+        {"most overdue first", {{kFirst, 1, 100}, {kSecond, 2, 50}}, 200, {"timer 2 second", "timer 1 first"}},
         {"a tie: the first window, then the lowest id",
-         {{kSecond, 1, 100}, {kFirst, 3, 100}, {kFirst, 2, 100}}, 100,
+         {{kSecond, 1, 100}, {kFirst, 3, 100}, {kFirst, 2, 100}},
+         100,
          {"timer 2 first", "timer 3 first", "timer 1 second"}},
         {"a late timer fires once", {{kFirst, 1, 100}}, 350, {"timer 1 first"}},
         {"none due yet", {{kFirst, 1, 100}}, 99, {}},
@@ -201,11 +201,9 @@ TEST_F(MessageQueueTest, TheDelayToTheNextTimerKeepsThePeriodAfterALateOne) {
         int delayAfter;
     };
     const Step steps[] = {
-        {40, false, 60},
-        {100, true, 100},   // on time: due at 200
-        {350, true, 100},   // late: once, then a whole period from now
-        {449, false, 1},
-        {460, true, 90},    // 10 late: still due on the period, at 550
+        {40, false, 60},  {100, true, 100},   // on time: due at 200
+        {350, true, 100},                     // late: once, then a whole period from now
+        {449, false, 1},  {460, true, 90},    // 10 late: still due on the period, at 550
     };
     for (const Step& s : steps) {
         EXPECT_EQ(Take(s.now).has_value(), s.fires) << "at " << s.now;
@@ -243,4 +241,4 @@ TEST_F(MessageQueueTest, AWindowThatGoesTakesItsTimersAlong) {
     EXPECT_EQ(TakeAll(100), std::vector<std::string>{"timer 1 second"});
 }
 
-}  // namespace
+}   // namespace

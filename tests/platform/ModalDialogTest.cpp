@@ -34,8 +34,7 @@ class ModalDialogTest : public HeadlessTest {
 protected:
     void SetUp() override {
         HeadlessTest::SetUp();
-        ASSERT_TRUE(owner.Create(nullptr, Rect(200, 100, 800, 600), "owner",
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+        ASSERT_TRUE(owner.Create(nullptr, Rect(200, 100, 800, 600), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
         Pump();
     }
     RecordingWindow owner;
@@ -125,4 +124,4 @@ TEST_F(ModalDialogTest, AnExceptionInTheDialogStillGivesTheOwnerBack) {
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
-}  // namespace
+}   // namespace

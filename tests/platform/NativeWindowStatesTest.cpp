@@ -25,13 +25,18 @@ const HWND kWindow = reinterpret_cast<HWND>(0x1000);
 const HWND kOther = reinterpret_cast<HWND>(0x1004);
 
 enum class Do {
-    MaximizeByHand, MaximizeByManager, Move, Forget,   // the program
-    Restored, Resized, Maximized, Minimized,            // native events
+    MaximizeByHand,
+    MaximizeByManager,
+    Move,
+    Forget,   // the program
+    Restored,
+    Resized,
+    Maximized,
+    Minimized,   // native events
 };
 
 // What the step reports; nothing for the program's own moves and for a swallowed resize.
-std::optional<State> Apply(NativeWindowStates& states, HWND window, Do action,
-                           bool nativeMaximized) {
+std::optional<State> Apply(NativeWindowStates& states, HWND window, Do action, bool nativeMaximized) {
     switch (action) {
     case Do::MaximizeByHand:
         return states.Maximize(window, Sizing::ByHand);
@@ -58,8 +63,7 @@ std::optional<State> Apply(NativeWindowStates& states, HWND window, Do action,
 std::string Describe(const std::optional<State>& state) {
     if (!state)
         return "nothing";
-    return std::string(state->minimized ? "minimised" : "shown") +
-           (state->maximized ? ", maximised" : "");
+    return std::string(state->minimized ? "minimised" : "shown") + (state->maximized ? ", maximised" : "");
 }
 
 TEST(NativeWindowStates, ReportsTheStateEachEventLeaves) {
@@ -74,42 +78,47 @@ TEST(NativeWindowStates, ReportsTheStateEachEventLeaves) {
     };
     const Case cases[] = {
         {"maximised by hand: its own resize keeps it, a restore ends it",
-         {{Do::MaximizeByHand, false, kMaximized}, {Do::Resized, false, kMaximized},
-          {Do::Restored, false, kNormal}, {Do::Resized, false, kNormal}}},
+         {{Do::MaximizeByHand, false, kMaximized},
+          {Do::Resized, false, kMaximized},
+          {Do::Restored, false, kNormal},
+          {Do::Resized, false, kNormal}}},
         {"back from the taskbar a maximised window is maximised again",
-         {{Do::MaximizeByHand, false, kMaximized}, {Do::Minimized, false, kMinimizedFromMaximized},
-          {Do::Resized, false, std::nullopt}, {Do::Restored, false, kMaximized},
+         {{Do::MaximizeByHand, false, kMaximized},
+          {Do::Minimized, false, kMinimizedFromMaximized},
+          {Do::Resized, false, std::nullopt},
+          {Do::Restored, false, kMaximized},
           {Do::Resized, false, kMaximized}}},
         {"back from the taskbar a window the window manager maximised",
-         {{Do::Maximized, true, kMaximized}, {Do::Minimized, false, kMinimizedFromMaximized},
+         {{Do::Maximized, true, kMaximized},
+          {Do::Minimized, false, kMinimizedFromMaximized},
           {Do::Restored, false, kMaximized}}},
         {"a plain window minimised and restored",
-         {{Do::Minimized, false, kMinimized}, {Do::Resized, false, std::nullopt},
-          {Do::Restored, false, kNormal}}},
+         {{Do::Minimized, false, kMinimized}, {Do::Resized, false, std::nullopt}, {Do::Restored, false, kNormal}}},
         {"the window manager maximises and restores",
-         {{Do::Maximized, true, kMaximized}, {Do::Resized, true, kMaximized},
-          {Do::Restored, false, kNormal}}},
+         {{Do::Maximized, true, kMaximized}, {Do::Resized, true, kMaximized}, {Do::Restored, false, kNormal}}},
         {"maximised by the window manager, it follows the native flag",
          {{Do::MaximizeByManager, true, kMaximized}, {Do::Resized, false, kNormal}}},
         {"the program moving a window ends its maximised state",
-         {{Do::MaximizeByHand, false, kMaximized}, {Do::Move, false, std::nullopt},
-          {Do::Resized, false, kNormal}}},
+         {{Do::MaximizeByHand, false, kMaximized}, {Do::Move, false, std::nullopt}, {Do::Resized, false, kNormal}}},
         {"a window the program moved comes back from the taskbar not maximised",
-         {{Do::Maximized, true, kMaximized}, {Do::Move, false, std::nullopt},
-          {Do::Minimized, false, kMinimized}, {Do::Restored, false, kNormal}}},
+         {{Do::Maximized, true, kMaximized},
+          {Do::Move, false, std::nullopt},
+          {Do::Minimized, false, kMinimized},
+          {Do::Restored, false, kNormal}}},
         {"a minimised window maximised by the window manager shows",
          {{Do::Minimized, false, kMinimized}, {Do::Maximized, true, kMaximized}}},
         {"a forgotten window starts afresh",
-         {{Do::MaximizeByHand, false, kMaximized}, {Do::Minimized, false, kMinimizedFromMaximized},
-          {Do::Forget, false, std::nullopt}, {Do::Resized, false, kNormal}}},
+         {{Do::MaximizeByHand, false, kMaximized},
+          {Do::Minimized, false, kMinimizedFromMaximized},
+          {Do::Forget, false, std::nullopt},
+          {Do::Resized, false, kNormal}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         NativeWindowStates states;
         for (size_t i = 0; i < c.steps.size(); ++i) {
             const Step& s = c.steps[i];
-            EXPECT_EQ(Describe(Apply(states, kWindow, s.action, s.nativeMaximized)),
-                      Describe(s.expected))
+            EXPECT_EQ(Describe(Apply(states, kWindow, s.action, s.nativeMaximized)), Describe(s.expected))
                 << "step " << i;
         }
     }
@@ -125,4 +134,4 @@ TEST(NativeWindowStates, EachWindowKeepsItsOwnState) {
     EXPECT_EQ(states.Resized(kWindow, false), kMaximized);
 }
 
-}  // namespace
+}   // namespace

@@ -17,8 +17,8 @@ class PaintTest : public HeadlessTest {
 protected:
     void SetUp() override {
         HeadlessTest::SetUp();
-        ASSERT_TRUE(frame.Create(nullptr, Rect(0, 0, 300, 200), "frame",
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN));
+        ASSERT_TRUE(
+            frame.Create(nullptr, Rect(0, 0, 300, 200), "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN));
         ASSERT_TRUE(child.Create(frame, Rect(100, 50, 100, 80), "", WS_CHILD | WS_VISIBLE));
         Pump();   // both erase to the window colour
     }
@@ -49,8 +49,8 @@ TEST_F(PaintTest, BlockCopyFromABufferLandsAtTheClientPositionClippedToTheChild)
 
     EXPECT_EQ(Headless::ReadPixel(child, 5, 6), kRed);
     EXPECT_EQ(Headless::ReadPixel(child, 99, 79), kBlue);
-    EXPECT_EQ(Headless::ReadPixel(frame, 200, 60), kWhite);   // right of the child: untouched
-    EXPECT_EQ(Headless::ReadPixel(frame, 150, 130), kWhite);  // below the child: untouched
+    EXPECT_EQ(Headless::ReadPixel(frame, 200, 60), kWhite);    // right of the child: untouched
+    EXPECT_EQ(Headless::ReadPixel(frame, 150, 130), kWhite);   // below the child: untouched
 }
 
 TEST_F(PaintTest, HidingAChildShowsTheParentAgainThroughItsPaint) {
@@ -69,4 +69,4 @@ TEST_F(PaintTest, HidingAChildShowsTheParentAgainThroughItsPaint) {
     EXPECT_FALSE(IsWindowVisible(child));
 }
 
-}  // namespace
+}   // namespace

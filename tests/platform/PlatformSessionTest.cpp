@@ -30,7 +30,7 @@ TEST(PlatformSession, ShutdownDestroysTheWindowsLeftAndLaterHandlesAreNew) {
     EXPECT_FALSE(IsWindow(oldFrame));
 }
 
-}  // namespace
+}   // namespace
 
 // A rectangle whose left is CW_USEDEFAULT leaves place and size to the system: a top-level
 // window gets three quarters of the work area, an eighth in from its corner.

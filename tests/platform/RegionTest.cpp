@@ -82,15 +82,16 @@ TEST(RegionAlgebra, SubtractLeavesDisjointBandsAroundTheCut) {
         Region::Rects expected;
     };
     const Case cases[] = {
-        {"hole in the middle", {{0, 0, 10, 10}}, {3, 4, 6, 8},
+        {"hole in the middle",
+         {{0, 0, 10, 10}},
+         {3, 4, 6, 8},
          {{0, 0, 10, 4}, {0, 8, 10, 10}, {0, 4, 3, 8}, {6, 4, 10, 8}}},
         {"corner", {{0, 0, 10, 10}}, {5, 5, 20, 20}, {{0, 0, 10, 5}, {0, 5, 5, 10}}},
         {"right strip", {{0, 0, 10, 10}}, {8, -1, 11, 11}, {{0, 0, 8, 10}}},
         {"covers all", {{0, 0, 10, 10}}, {-1, -1, 11, 11}, {}},
         {"apart", {{0, 0, 10, 10}}, {10, 0, 20, 10}, {{0, 0, 10, 10}}},
         {"empty cut", {{0, 0, 10, 10}}, {4, 4, 4, 8}, {{0, 0, 10, 10}}},
-        {"two pieces, one hit", {{0, 0, 4, 4}, {10, 0, 14, 4}}, {12, 0, 20, 4},
-         {{0, 0, 4, 4}, {10, 0, 12, 4}}},
+        {"two pieces, one hit", {{0, 0, 4, 4}, {10, 0, 14, 4}}, {12, 0, 20, 4}, {{0, 0, 4, 4}, {10, 0, 12, 4}}},
         {"empty region", {}, {0, 0, 5, 5}, {}},
     };
     for (const Case& c : cases) {
@@ -112,8 +113,7 @@ TEST(RegionAlgebra, ClipKeepsOnlyWhatLiesInside) {
         Region::Rects expected;
     };
     const Case cases[] = {
-        {"cuts each piece", {{0, 0, 10, 10}, {20, 0, 30, 10}}, {5, 2, 25, 8},
-         {{5, 2, 10, 8}, {20, 2, 25, 8}}},
+        {"cuts each piece", {{0, 0, 10, 10}, {20, 0, 30, 10}}, {5, 2, 25, 8}, {{5, 2, 10, 8}, {20, 2, 25, 8}}},
         {"drops pieces outside", {{0, 0, 10, 10}, {20, 0, 30, 10}}, {0, 0, 15, 15}, {{0, 0, 10, 10}}},
         {"empty clip", {{0, 0, 10, 10}}, {5, 5, 5, 5}, {}},
     };
@@ -128,12 +128,11 @@ TEST(RegionAlgebra, ClipKeepsOnlyWhatLiesInside) {
 // sibling, as the window core computes it (parent client coordinates).
 TEST(RegionAlgebra, ASiblingOnTopTakesItsShareOfTheRegion) {
     Region::Rects shown{{100, 50, 200, 130}};
-    Region::Clip(shown, {0, 0, 300, 200});            // the parent's client area
-    Region::Subtract(shown, {150, 0, 300, 90});       // a later sibling over the top right
-    Region::Subtract(shown, {0, 120, 120, 200});      // and one over the bottom left
-    EXPECT_EQ(Sorted(shown), Sorted({{100, 90, 200, 120}, {100, 50, 150, 90}, {120, 120, 200, 130}}))
-        << Text(shown);
+    Region::Clip(shown, {0, 0, 300, 200});         // the parent's client area
+    Region::Subtract(shown, {150, 0, 300, 90});    // a later sibling over the top right
+    Region::Subtract(shown, {0, 120, 120, 200});   // and one over the bottom left
+    EXPECT_EQ(Sorted(shown), Sorted({{100, 90, 200, 120}, {100, 50, 150, 90}, {120, 120, 200, 130}})) << Text(shown);
     EXPECT_EQ(Area(shown), 100 * 80 - 50 * 40 - 20 * 10);
 }
 
-}  // namespace
+}   // namespace

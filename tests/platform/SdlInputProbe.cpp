@@ -59,15 +59,14 @@ public:
     }
 };
 
-}  // namespace
+}   // namespace
 
 int main() {
     PlatformSession platform("Tessiva_InputProbe");
     if (!platform.Started())
         return 2;
     ProbeWindow window;
-    if (!window.Create(nullptr, RECT{100, 100, 400, 300}, "input probe",
-                       WS_OVERLAPPEDWINDOW | WS_VISIBLE))
+    if (!window.Create(nullptr, RECT{100, 100, 400, 300}, "input probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE))
         return 3;
     std::printf("ready\n");
     std::fflush(stdout);

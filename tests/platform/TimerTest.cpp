@@ -75,4 +75,4 @@ TEST_F(TimerTest, KilledOrDestroyedTimersStop) {
     EXPECT_EQ(Ticks(other), 0u);
 }
 
-}  // namespace
+}   // namespace

@@ -125,8 +125,7 @@ TEST_F(RegistryWindowTest, TopLevelWindowsRegisterTheirClassChildWindowsDoNot) {
         windowClass.lpfnWndProc = DefWindowProc;
         ASSERT_TRUE(RegisterClass(windowClass));
     }
-    const HWND frame = CreateWindowEx(0, frameClass, "frame", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                      nullptr, nullptr);
+    const HWND frame = CreateWindowEx(0, frameClass, "frame", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr);
     ASSERT_TRUE(frame);
     ASSERT_TRUE(CreateWindowEx(0, childClass, "", WS_CHILD, 0, 0, 10, 10, frame, nullptr));
     EXPECT_TRUE(ExistsFromAnotherProcess(frameClass));
@@ -135,4 +134,4 @@ TEST_F(RegistryWindowTest, TopLevelWindowsRegisterTheirClassChildWindowsDoNot) {
     EXPECT_FALSE(ExistsFromAnotherProcess(frameClass));
 }
 
-}  // namespace
+}   // namespace

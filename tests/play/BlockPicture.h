@@ -42,4 +42,4 @@ inline bool Near(uint32_t a, uint32_t b, int tolerance = 24) {
     return true;
 }
 
-}  // namespace BlockPicture
+}   // namespace BlockPicture

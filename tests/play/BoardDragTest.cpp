@@ -43,7 +43,7 @@ DropResult PickAndDrop(Board& board, size_t pieceIndex) {
     return board.Drop();
 }
 
-}  // namespace
+}   // namespace
 
 TEST(BoardDrag, APressInASocketPicksThePieceUnderneath) {
     std::unique_ptr<Board> board = NewBoard(200, 100, 2);
@@ -53,8 +53,7 @@ TEST(BoardDrag, APressInASocketPicksThePieceUnderneath) {
     for (int y = 0; y < 100 && owner < 0; ++y)
         for (int x = 0; x < 200 && owner < 0; ++x)
             for (int k = 0; k < 2 && owner < 0; ++k)
-                if (board->pieces[k]->bounds.Contains(x, y) &&
-                    !GroupHitTest(*board->groups[k], x, y) &&
+                if (board->pieces[k]->bounds.Contains(x, y) && !GroupHitTest(*board->groups[k], x, y) &&
                     GroupHitTest(*board->groups[1 - k], x, y))
                     owner = k, at = {x, y};
     ASSERT_GE(owner, 0);
@@ -99,11 +98,13 @@ TEST(BoardDrag, EdgesOnlyHidesInnerGroupsFromPickingAndJoining) {
 }
 
 TEST(BoardDrag, JoinsOnlyWhenBothOffsetsDifferByLessThan20) {
-    struct Case { int32_t dx, dy; bool joins; };
+    struct Case {
+        int32_t dx, dy;
+        bool joins;
+    };
     const Case cases[] = {
-        {19, 0, true},  {20, 0, false},  {-19, 0, true},  {-20, 0, false},
-        {0, 19, true},  {0, 20, false},  {0, -19, true},  {0, -20, false},
-        {19, 19, true}, {19, 20, false}, {-19, -19, true},
+        {19, 0, true},  {20, 0, false},  {-19, 0, true}, {-20, 0, false}, {0, 19, true},    {0, 20, false},
+        {0, -19, true}, {0, -20, false}, {19, 19, true}, {19, 20, false}, {-19, -19, true},
     };
     for (const Case& c : cases) {
         std::unique_ptr<Board> board = NewBoard(200, 100, 2);
@@ -207,7 +208,7 @@ TEST(BoardDrag, DraggingStaysInsideTheBoardRectangleTabsIncluded) {
     }
     // A group larger than the board keeps its left and top edge on the board's.
     board->NewGame();
-    Join(*board, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17,
+    Join(*board, {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
                   18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34});
     const Gdiplus::Point c = CellCentre(*board->pieces[0]);
     ASSERT_TRUE(board->Pick(c.X, c.Y));

@@ -10,8 +10,7 @@
 
 enum class CutKind { Square, Classic };
 
-inline std::unique_ptr<Board> NewBoard(int width, int height, int count,
-                                       CutKind kind = CutKind::Classic) {
+inline std::unique_ptr<Board> NewBoard(int width, int height, int count, CutKind kind = CutKind::Classic) {
     auto board = std::make_unique<Board>();
     board->picture.Reset(TestPicture::NewBitmap(width, height));
     if (kind == CutKind::Square)

@@ -64,10 +64,17 @@ TEST(Board, GroupJoinedThroughACornerHasSevenVertices) {
 }
 
 TEST(Board, ElapsedTextFoldsHoursIntoMinutesAndDropsDays) {
-    struct Case { int64_t seconds; const char* text; };
+    struct Case {
+        int64_t seconds;
+        const char* text;
+    };
     const Case cases[] = {
-        {0, "00:00"},          {59 * 60 + 59, "59:59"},       {2 * 3600, "120:00"},
-        {25 * 3600 + 60, "61:00"}, {3600 + 2 * 60 + 3, "62:03"}, {24 * 3600 - 1, "1439:59"},
+        {0, "00:00"},
+        {59 * 60 + 59, "59:59"},
+        {2 * 3600, "120:00"},
+        {25 * 3600 + 60, "61:00"},
+        {3600 + 2 * 60 + 3, "62:03"},
+        {24 * 3600 - 1, "1439:59"},
     };
     Board board;
     board.clock = ClockState::Stopped;
@@ -106,9 +113,12 @@ TEST(Board, OverlapMeasuresUsePieceBoxesAndIgnoreTouching) {
     ASSERT_EQ(left.box, Rect(0, 0, 100, 100));
     ASSERT_EQ(right.box, Rect(100, 0, 100, 100));
 
-    struct Case { Rect rect; int32_t area; };
+    struct Case {
+        Rect rect;
+        int32_t area;
+    };
     const Case cases[] = {
-        {{50, 50, 100, 100}, 2500}, {{100, 0, 10, 10}, 0}, {{-10, -10, 10, 200}, 0},
+        {{50, 50, 100, 100}, 2500},  {{100, 0, 10, 10}, 0},   {{-10, -10, 10, 200}, 0},
         {{-10, 90, 300, 300}, 1000}, {{20, 20, 10, 10}, 100},
     };
     for (const Case& c : cases)
@@ -139,8 +149,7 @@ TEST(Board, HitTestSkipsSocketsUnlessAnotherPieceOfTheGroupCoversThem) {
             for (int k = 0; k < 2; ++k) {
                 const Piece& mine = *board->pieces[k];
                 const Piece& theirs = *board->pieces[1 - k];
-                if (mine.bounds.Contains(x, y) && !mine.outline->IsVisible(x, y) &&
-                    theirs.outline->IsVisible(x, y)) {
+                if (mine.bounds.Contains(x, y) && !mine.outline->IsVisible(x, y) && theirs.outline->IsVisible(x, y)) {
                     socketOwner = k, sx = x, sy = y;
                     break;
                 }
@@ -161,8 +170,8 @@ TEST(Board, DrawsShownGroupsInOrderInsideTheClip) {
     std::unique_ptr<Board> board = NewBoard(200, 100, 2, CutKind::Square);
     PieceGroup& left = *board->groups[0];
     PieceGroup& right = *board->groups[1];
-    left.offsetX = 10, left.offsetY = 10;            // board (10..110, 10..110)
-    right.offsetX = -40, right.offsetY = 60;         // board (60..160, 60..160), on top
+    left.offsetX = 10, left.offsetY = 10;      // board (10..110, 10..110)
+    right.offsetX = -40, right.offsetY = 60;   // board (60..160, 60..160), on top
     Gdiplus::Bitmap target(200, 200);
     {
         Gdiplus::Graphics graphics(&target);

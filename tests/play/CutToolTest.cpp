@@ -20,8 +20,7 @@ struct ToolRun {
 
 // Runs tessiva-cut with the arguments; standard error goes to the given file.
 ToolRun CutTool(const std::string& arguments, const std::string& errorFile) {
-    const std::string command =
-        std::string(TESSIVA_DIST_DIR) + "/tessiva-cut " + arguments + " 2>" + errorFile;
+    const std::string command = std::string(TESSIVA_DIST_DIR) + "/tessiva-cut " + arguments + " 2>" + errorFile;
     ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -57,18 +56,16 @@ protected:
     const TempFolder folder;
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(CutToolTest, PrintsTheCutAsJsonAndReassemblesThePictureExactly) {
-    const ToolRun run = CutTool(Path("picture.png") + " 7 --json --png " + Path("out.png"),
-                            Path("err.txt"));
+    const ToolRun run = CutTool(Path("picture.png") + " 7 --json --png " + Path("out.png"), Path("err.txt"));
     ASSERT_EQ(run.exitCode, 0) << ReadFile(Path("err.txt"));
     const std::string head = "{\"label\":\"35 pieces\",\"rows\":5,\"columns\":7,\"pieces\":[";
     EXPECT_EQ(run.out.rfind(head, 0), 0u) << run.out;
     EXPECT_EQ(run.out.find("{\"bounds\":[0,0,"), run.out.find("[{") + 1);
     size_t pieces = 0;
-    for (size_t at = run.out.find("bounds"); at != std::string::npos;
-         at = run.out.find("bounds", at + 1))
+    for (size_t at = run.out.find("bounds"); at != std::string::npos; at = run.out.find("bounds", at + 1))
         ++pieces;
     EXPECT_EQ(pieces, 35u);
     EXPECT_EQ(run.out.substr(run.out.size() - 3), "]}\n");
@@ -84,8 +81,15 @@ TEST_F(CutToolTest, PrintsTheCutAsJsonAndReassemblesThePictureExactly) {
 TEST_F(CutToolTest, BadArgumentsGiveOneLineOnStandardErrorAndExitCodeTwo) {
     const std::string picture = Path("picture.png");
     const std::string cases[] = {
-        "", picture, picture + " 1", picture + " 26", picture + " seven", picture + " 7 --png",
-        picture + " 7 --colour", Path("missing.png") + " 7", picture + " 7 8",
+        "",
+        picture,
+        picture + " 1",
+        picture + " 26",
+        picture + " seven",
+        picture + " 7 --png",
+        picture + " 7 --colour",
+        Path("missing.png") + " 7",
+        picture + " 7 8",
     };
     for (const std::string& arguments : cases) {
         const ToolRun run = CutTool(arguments, Path("err.txt"));

@@ -28,8 +28,7 @@ TEST(PlayPictureSize, FortyPercentOfTheClientAtMostEightyPercentOfEachSide) {
         {1000, 700, 40, 30, 611, 458},
     };
     for (const SizeCase& c : cases) {
-        const Gdiplus::Size size =
-            PlayPictureSize(c.clientWidth, c.clientHeight, c.pictureWidth, c.pictureHeight);
+        const Gdiplus::Size size = PlayPictureSize(c.clientWidth, c.clientHeight, c.pictureWidth, c.pictureHeight);
         EXPECT_EQ(size.Width, c.width) << c.pictureWidth << " x " << c.pictureHeight;
         EXPECT_EQ(size.Height, c.height) << c.pictureWidth << " x " << c.pictureHeight;
     }
@@ -100,4 +99,4 @@ TEST(MakePlayPicture, NothingFromAnUnusablePictureOrAnEmptyClientArea) {
     EXPECT_NE(MakePlayPicture(good, 1000, 700), nullptr);
 }
 
-}  // namespace
+}   // namespace

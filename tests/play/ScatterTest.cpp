@@ -39,7 +39,7 @@ std::vector<PieceGroup*> DrawingOrder(const Board& board) {
 const Rect kHugeBoard(0, 0, 32868, 32868);
 const Rect kCornerPreview(0, 0, 1, 1);
 
-}  // namespace
+}   // namespace
 
 TEST(Scatter, TargetIsThirtyPercentOfTheBoardCentredOrThePictureItself) {
     // 800 x 600: area 144000 in 4 : 3 is 438.2 x 328.6.
@@ -69,7 +69,10 @@ TEST(Scatter, KeepsEveryGroupInsideTheBoardAndOffThePreviewAndTarget) {
 }
 
 TEST(Scatter, CrowdedOrCoveredBoardsStillPlaceEveryGroup) {
-    struct Case { Rect bounds, preview; int minCalls; };
+    struct Case {
+        Rect bounds, preview;
+        int minCalls;
+    };
     const Case cases[] = {
         {{0, 0, 300, 220}, {240, 180, 60, 40}, 0},        // less free room than the pieces need
         {{0, 0, 400, 400}, {0, 0, 400, 400}, 2 * 1000},   // the preview covers everything
@@ -93,8 +96,8 @@ TEST(Scatter, CrowdedOrCoveredBoardsStillPlaceEveryGroup) {
 
 TEST(Scatter, ShufflePlacesLargerGroupsFirstAndKeepsThemJoined) {
     std::unique_ptr<Board> board = NewBoard(280, 200, 7);
-    Join(*board, {14, 15});               // two pieces, early in the drawing order
-    Join(*board, {21, 22, 28, 29});       // a 2 x 2 block, later
+    Join(*board, {14, 15});           // two pieces, early in the drawing order
+    Join(*board, {21, 22, 28, 29});   // a 2 x 2 block, later
     PieceGroup* pair = board->groups[14].get();
     PieceGroup* block = board->groups[21].get();
     ASSERT_EQ(pair->pieces.size(), 2u);
@@ -110,13 +113,15 @@ TEST(Scatter, ShufflePlacesLargerGroupsFirstAndKeepsThemJoined) {
     EXPECT_EQ(block->pieces, blockPieces);
     EXPECT_EQ(block->BoardBox().X, 0);
     EXPECT_EQ(block->BoardBox().Y, 0);
-    EXPECT_EQ(pair->BoardBox().X,
-              static_cast<int32_t>(32767.0 / 32768 * static_cast<float>(800 - pair->box.Width)));
+    EXPECT_EQ(pair->BoardBox().X, static_cast<int32_t>(32767.0 / 32768 * static_cast<float>(800 - pair->box.Width)));
     EXPECT_EQ(pair->BoardBox().Y, 0);
 }
 
 TEST(Scatter, TargetOverlapOfFiftyIsScoredAndFiftyOneRedrawn) {
-    struct Case { int32_t x; int calls; };
+    struct Case {
+        int32_t x;
+        int calls;
+    };
     const Case cases[] = {
         {16284, 2 * 30},          // overlap 50 x 1: scored at once, 30 counted tries
         {16285, 2 * (39 + 30)},   // overlap 51 x 1: 39 free redraws first
@@ -133,7 +138,10 @@ TEST(Scatter, TargetOverlapOfFiftyIsScoredAndFiftyOneRedrawn) {
 }
 
 TEST(Scatter, ScoreBelowTenEndsTheSearch) {
-    struct Case { int32_t x; int calls; };
+    struct Case {
+        int32_t x;
+        int calls;
+    };
     const Case cases[] = {
         {1090, 2 + 2 * 30},   // overlaps the first group by 10 x 1: keeps trying
         {1091, 2 + 2},        // by 9 x 1: stops at once

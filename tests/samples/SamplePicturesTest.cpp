@@ -19,21 +19,18 @@
 
 namespace {
 
-uint32_t PixelAt(const Canvas& canvas, int32_t x, int32_t y)
-{
+uint32_t PixelAt(const Canvas& canvas, int32_t x, int32_t y) {
     const uint8_t* row = canvas.Data() + static_cast<ptrdiff_t>(y) * canvas.Stride();
     return reinterpret_cast<const uint32_t*>(row)[x];
 }
 
-double Luminance(uint32_t pixel)
-{
+double Luminance(uint32_t pixel) {
     return 0.299 * ((pixel >> 16) & 0xFF) + 0.587 * ((pixel >> 8) & 0xFF) + 0.114 * (pixel & 0xFF);
 }
 
 // The least spread of luminance among the cells of a grid laid over the canvas: low when some
 // part of the picture is one flat colour.
-double FlattestCellSpread(const Canvas& canvas, int32_t cells)
-{
+double FlattestCellSpread(const Canvas& canvas, int32_t cells) {
     double flattest = 1e9;
     for (int32_t cy = 0; cy < cells; ++cy)
         for (int32_t cx = 0; cx < cells; ++cx) {
@@ -52,8 +49,7 @@ double FlattestCellSpread(const Canvas& canvas, int32_t cells)
     return flattest;
 }
 
-bool FullyOpaque(const Canvas& canvas)
-{
+bool FullyOpaque(const Canvas& canvas) {
     for (int32_t y = 0; y < canvas.Height(); ++y)
         for (int32_t x = 0; x < canvas.Width(); ++x)
             if ((PixelAt(canvas, x, y) >> 24) != 0xFF)
@@ -61,10 +57,9 @@ bool FullyOpaque(const Canvas& canvas)
     return true;
 }
 
-} // namespace
+}   // namespace
 
-TEST(SampleCatalogue, OffersEnoughPicturesInEveryProportion)
-{
+TEST(SampleCatalogue, OffersEnoughPicturesInEveryProportion) {
     const std::vector<SampleCategory> categories = SampleCatalogue::Categories();
     ASSERT_GE(categories.size(), 3u);
     size_t pictures = 0, largest = 0;
@@ -95,8 +90,7 @@ TEST(SampleCatalogue, OffersEnoughPicturesInEveryProportion)
 
 // Every picture, drawn small, covers its whole canvas opaquely and shows detail in every part;
 // and the first of each scene, drawn twice, comes out the same.
-TEST(SamplePictures, CoverTheCanvasWithDetailEverywhereAndRepeat)
-{
+TEST(SamplePictures, CoverTheCanvasWithDetailEverywhereAndRepeat) {
     std::set<Scene> repeated;
     for (const SampleCategory& category : SampleCatalogue::Categories())
         for (const SamplePicture& picture : category.pictures) {
@@ -113,8 +107,7 @@ TEST(SamplePictures, CoverTheCanvasWithDetailEverywhereAndRepeat)
         }
 }
 
-TEST(JpegFile, WritesADecodableFileOfTheCanvasSizeAndColours)
-{
+TEST(JpegFile, WritesADecodableFileOfTheCanvasSizeAndColours) {
     Canvas canvas(40, 30);
     canvas.PaintAll(Colour::Rgb(0x2060C0));
     canvas.Rectangle(0, 0, 20, 30);

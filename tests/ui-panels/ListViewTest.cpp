@@ -20,8 +20,7 @@ namespace {
 using namespace PanelsTest;
 
 bool HasPageControls(const ListView& list) {
-    return std::find(list.Children.begin(), list.Children.end(), &list.PageLabel) !=
-           list.Children.end();
+    return std::find(list.Children.begin(), list.Children.end(), &list.PageLabel) != list.Children.end();
 }
 
 // The item indices of the cells on the current page.
@@ -85,8 +84,7 @@ TEST_F(ListViewTest, TheGridFollowsTheSizeAndTheItemCount) {
         {640, 480, 100, 3, 3, "Page 1 of 12", 9},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << ", " << c.items
-                                        << " items");
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << ", " << c.items << " items");
         list.ClearItems();
         Fill(c.items);
         Resize(c.width, c.height);
@@ -134,9 +132,9 @@ TEST_F(ListViewTest, PagingStopsAtBothEndsAndRestoresTheCursor) {
     };
     const Step steps[] = {
         {true, 9, "Page 2 of 3", 9},  {true, 18, "Page 3 of 3", 2},
-        {true, 18, "Page 3 of 3", 2},  // next on the last page
+        {true, 18, "Page 3 of 3", 2},   // next on the last page
         {false, 9, "Page 2 of 3", 9}, {false, 0, "Page 1 of 3", 9},
-        {false, 0, "Page 1 of 3", 9},  // previous on the first page
+        {false, 0, "Page 1 of 3", 9},   // previous on the first page
     };
     for (const Step& s : steps) {
         s.next ? list.NextPage() : list.PreviousPage();
@@ -191,16 +189,17 @@ protected:
         list.Height = 480;
         page.Children.push_back(&list);
     }
-    void Open() { page.Open(0, 0, 700, 520); Pump(); }
+    void Open() {
+        page.Open(0, 0, 700, 520);
+        Pump();
+    }
     void Click(int downX, int downY, int upX, int upY) {
         page.Send(WM_LBUTTONDOWN, downX, downY);
         page.Send(WM_LBUTTONUP, upX, upY);
     }
 
     struct Page : PageWindow {
-        LRESULT Send(UINT message, int x, int y) {
-            return SendMessage(Handle(), message, 0, MAKELPARAM(x, y));
-        }
+        LRESULT Send(UINT message, int x, int y) { return SendMessage(Handle(), message, 0, MAKELPARAM(x, y)); }
         uint32_t Pixel(int x, int y) { return Headless::ReadPixel(Handle(), x, y); }
     } page;
     ListView list{&page};
@@ -309,4 +308,4 @@ TEST_F(ListViewWindowTest, AThumbnailDecodedReducedLooksLikeTheFullPicture) {
     EXPECT_LT(static_cast<double>(difference) / (3.0 * samples), 4.0);
 }
 
-}  // namespace
+}   // namespace

@@ -63,8 +63,8 @@ TEST_F(PanelTest, EachButtonEndsItsPanelWithItsResult) {
         // The completion panel answers with the pressed button's style.
         {"Back to Gallery", [] { return std::make_unique<DialogGameComplete>(); }, 0,
          static_cast<INT_PTR>(StyleId::BackToGalleryButton), 400, 200},
-        {"Close", [] { return std::make_unique<DialogGameComplete>(); }, 3,
-         static_cast<INT_PTR>(StyleId::CloseButton), 400, 200},
+        {"Close", [] { return std::make_unique<DialogGameComplete>(); }, 3, static_cast<INT_PTR>(StyleId::CloseButton),
+         400, 200},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -94,26 +94,27 @@ TEST_F(PanelTest, EachButtonEndsItsPanelWithItsResult) {
 TEST_F(PanelTest, EndPiecesCloseCommandsAndReleasesOutsideGiveNoResult) {
     DialogYesNo panel;
     bool upAfterAll = false;
-    const INT_PTR result = Show(panel, {
-        [&] {
-            for (size_t piece : {1, 2, 4, 5}) {
-                const POINT at = CentreOf(panel, piece);
-                Press(at, at);
-            }
-            // The close box, and a key, which nothing turns into an answer.
-            Headless::InjectClose(panel.Handle());
-            PostMessage(panel.Handle(), WM_KEYDOWN, 0x1B, 0);
-            // Pressed on "Yes", released on the owner beside the panel.
-            Press(CentreOf(panel, 0), POINT{kOwnerLeft + 20, kOwnerTop + 20});
-            // A click on the owner while the panel is up.
-            Press(POINT{kOwnerLeft + 30, kOwnerTop + 30}, POINT{kOwnerLeft + 30, kOwnerTop + 30});
-        },
-        [&] {
-            upAfterAll = IsWindow(panel.Handle()) && IsWindowVisible(panel.Handle());
-            const POINT no = CentreOf(panel, 3);
-            Press(no, no);
-        },
-    });
+    const INT_PTR result =
+        Show(panel, {
+                        [&] {
+                            for (size_t piece : {1, 2, 4, 5}) {
+                                const POINT at = CentreOf(panel, piece);
+                                Press(at, at);
+                            }
+                            // The close box, and a key, which nothing turns into an answer.
+                            Headless::InjectClose(panel.Handle());
+                            PostMessage(panel.Handle(), WM_KEYDOWN, 0x1B, 0);
+                            // Pressed on "Yes", released on the owner beside the panel.
+                            Press(CentreOf(panel, 0), POINT{kOwnerLeft + 20, kOwnerTop + 20});
+                            // A click on the owner while the panel is up.
+                            Press(POINT{kOwnerLeft + 30, kOwnerTop + 30}, POINT{kOwnerLeft + 30, kOwnerTop + 30});
+                        },
+                        [&] {
+                            upAfterAll = IsWindow(panel.Handle()) && IsWindowVisible(panel.Handle());
+                            const POINT no = CentreOf(panel, 3);
+                            Press(no, no);
+                        },
+                    });
     EXPECT_TRUE(upAfterAll);
     EXPECT_EQ(result, 7);
     EXPECT_EQ(owner.presses, 0);
@@ -125,7 +126,7 @@ TEST_F(PanelTest, TheButtonsStandBetweenTheirEndPiecesTenPixelsAboveTheBottom) {
     // 400 wide, centre 200: "Back to Gallery" (120) ends 40 left of it, "Close" starts 40
     // right of it; the 20-pixel pieces touch them; all 40 high, 10 above the bottom.
     const Gdiplus::Rect expected[] = {
-        {40, 150, 120, 40}, {20, 150, 20, 40},  {160, 150, 20, 40},
+        {40, 150, 120, 40},  {20, 150, 20, 40},  {160, 150, 20, 40},
         {240, 150, 120, 40}, {220, 150, 20, 40}, {360, 150, 20, 40},
     };
     ASSERT_EQ(panel.Children.size(), 6u);
@@ -138,23 +139,23 @@ TEST_F(PanelTest, APanelIsFilledFramedAndCaptionedInTheMiddle) {
     uint32_t inside = 0, corner = 0, farCorner = 0, button = 0, belowButton = 0;
     bool captionInMiddle = false, captionAboveMiddleBand = false;
     Show(panel, {[&] {
-        const HWND w = panel.Handle();
-        UpdateWindow(w);
-        inside = Headless::ReadPixel(w, 10, 10);
-        corner = Headless::ReadPixel(w, 0, 0);
-        farCorner = Headless::ReadPixel(w, 399, 199);
-        button = Headless::ReadPixel(w, 45, 185);
-        belowButton = Headless::ReadPixel(w, 100, 195);
-        for (int y = 0; y < 200; ++y)
-            for (int x = 120; x < 280; ++x)
-                if (IsWhitish(Headless::ReadPixel(w, x, y))) {
-                    if (y > 85 && y < 115)
-                        captionInMiddle = true;
-                    else if (y > 1 && y < 150)
-                        captionAboveMiddleBand = true;
-                }
-        panel.EndWith(0);
-    }});
+             const HWND w = panel.Handle();
+             UpdateWindow(w);
+             inside = Headless::ReadPixel(w, 10, 10);
+             corner = Headless::ReadPixel(w, 0, 0);
+             farCorner = Headless::ReadPixel(w, 399, 199);
+             button = Headless::ReadPixel(w, 45, 185);
+             belowButton = Headless::ReadPixel(w, 100, 195);
+             for (int y = 0; y < 200; ++y)
+                 for (int x = 120; x < 280; ++x)
+                     if (IsWhitish(Headless::ReadPixel(w, x, y))) {
+                         if (y > 85 && y < 115)
+                             captionInMiddle = true;
+                         else if (y > 1 && y < 150)
+                             captionAboveMiddleBand = true;
+                     }
+             panel.EndWith(0);
+         }});
     EXPECT_EQ(inside, kPageBackground);
     EXPECT_TRUE(IsWhitish(corner));
     EXPECT_TRUE(IsWhitish(farCorner));
@@ -170,9 +171,9 @@ TEST_F(PanelTest, APanelWithoutASizeKeepsTheTemplatesPlace) {
     } panel;
     RECT placed{};
     const INT_PTR result = Show(panel, {[&] {
-        GetWindowRect(panel.Handle(), placed);
-        panel.EndWith(5);
-    }});
+                                    GetWindowRect(panel.Handle(), placed);
+                                    panel.EndWith(5);
+                                }});
     EXPECT_EQ(result, 5);
     // The template: 321 x 205 at the owner's client origin.
     EXPECT_EQ(placed.left, kOwnerLeft);
@@ -181,4 +182,4 @@ TEST_F(PanelTest, APanelWithoutASizeKeepsTheTemplatesPlace) {
     EXPECT_EQ(placed.bottom - placed.top, 205);
 }
 
-}  // namespace
+}   // namespace

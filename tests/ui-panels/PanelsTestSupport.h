@@ -26,9 +26,8 @@
 namespace PanelsTest {
 
 // Colours of the test theme's images, told apart in window pixels.
-inline constexpr uint32_t kLeftPiece = 0xFFC00000, kRightPiece = 0xFF00A000,
-                          kMiddle100 = 0xFF0000C0, kMiddle120 = 0xFFC0C000,
-                          kPageLabel = 0xFF008080, kPrevious = 0xFF800080, kNext = 0xFF804000;
+inline constexpr uint32_t kLeftPiece = 0xFFC00000, kRightPiece = 0xFF00A000, kMiddle100 = 0xFF0000C0,
+                          kMiddle120 = 0xFFC0C000, kPageLabel = 0xFF008080, kPrevious = 0xFF800080, kNext = 0xFF804000;
 
 using UiTest::WriteSolidPng;
 using UiTest::WriteThemeImage;
@@ -128,4 +127,4 @@ protected:
     TempFolder folder;
 };
 
-}  // namespace PanelsTest
+}   // namespace PanelsTest

@@ -45,21 +45,21 @@ TYPED_TEST(ButtonRules, AReleaseOutsideKeepsTheButtonArmedUntilAReleaseInside) {
 
     EXPECT_FALSE(parent.OnMouseDown(75, 10));   // between the buttons: nobody takes it
     EXPECT_TRUE(parent.OnMouseDown(10, 10));
-    EXPECT_FALSE(parent.OnMouseUp(75, 10));     // released outside: no click, still armed
+    EXPECT_FALSE(parent.OnMouseUp(75, 10));   // released outside: no click, still armed
     EXPECT_TRUE(a.Pressed);
     EXPECT_TRUE(parent.codes.empty());
 
     EXPECT_TRUE(parent.OnMouseDown(110, 10));   // both armed now
     EXPECT_TRUE(a.Pressed && b.Pressed);
     EXPECT_TRUE(parent.OnMouseUp(120, 10));
-    EXPECT_TRUE(parent.OnMouseUp(5, 5));        // a's click comes at its next release inside
+    EXPECT_TRUE(parent.OnMouseUp(5, 5));   // a's click comes at its next release inside
     ASSERT_EQ(parent.senders.size(), 2u);
     EXPECT_EQ(parent.senders[0], &b);
     EXPECT_EQ(parent.senders[1], &a);
     EXPECT_EQ(parent.codes[0], NotifyClick);
     EXPECT_FALSE(a.Pressed || b.Pressed);
 
-    EXPECT_FALSE(parent.OnMouseUp(5, 5));       // a release without a press clicks nothing
+    EXPECT_FALSE(parent.OnMouseUp(5, 5));   // a release without a press clicks nothing
     EXPECT_EQ(parent.senders.size(), 2u);
 }
 
@@ -111,7 +111,7 @@ TEST_F(SliderTest, DraggingTheThumbReportsEachNewValueOnce) {
     EXPECT_EQ(GetCapture(), host.Handle());
     EXPECT_TRUE(values.empty());
 
-    Mouse(WM_MOUSEMOVE, 115);    // thumb left at 100 of 200: 2 + 23 * 100 / 200
+    Mouse(WM_MOUSEMOVE, 115);   // thumb left at 100 of 200: 2 + 23 * 100 / 200
     EXPECT_EQ(slider.CurrentValue, 13);
     Mouse(WM_MOUSEMOVE, 116);
     Mouse(WM_MOUSEMOVE, 114);
@@ -125,7 +125,7 @@ TEST_F(SliderTest, DraggingTheThumbReportsEachNewValueOnce) {
     Mouse(WM_MOUSEMOVE, 6000, 400);
     EXPECT_EQ(values, (std::vector<int>{13, 2, 25}));
 
-    Mouse(WM_LBUTTONUP, 5000, 400);  // released anywhere: the drag ends
+    Mouse(WM_LBUTTONUP, 5000, 400);   // released anywhere: the drag ends
     EXPECT_EQ(GetCapture(), nullptr);
     Mouse(WM_MOUSEMOVE, 15);
     EXPECT_EQ(slider.CurrentValue, 25);
@@ -171,4 +171,4 @@ TEST_F(SliderTest, WithoutImagesItStillTakesPresses) {
     Mouse(WM_LBUTTONUP, 50);
 }
 
-}  // namespace
+}   // namespace

@@ -42,4 +42,4 @@ public:
     std::vector<POINT> moves;
 };
 
-}  // namespace UiTest
+}   // namespace UiTest

@@ -326,4 +326,4 @@ TEST_F(ControlTree, ABufferThatCannotBeMadeRaisesItsLocation) {
     ReleaseDC(host.Handle(), dc);
 }
 
-}  // namespace
+}   // namespace

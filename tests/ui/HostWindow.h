@@ -36,13 +36,11 @@ public:
             onNotify();
     }
 
-    LRESULT Send(UINT message, int x = 0, int y = 0) {
-        return SendMessage(Handle(), message, 0, MAKELPARAM(x, y));
-    }
+    LRESULT Send(UINT message, int x = 0, int y = 0) { return SendMessage(Handle(), message, 0, MAKELPARAM(x, y)); }
     uint32_t Pixel(int x, int y) { return Headless::ReadPixel(Handle(), x, y); }
 
     std::vector<Notification> notifications;
     std::function<void()> onNotify;
 };
 
-}  // namespace UiTest
+}   // namespace UiTest

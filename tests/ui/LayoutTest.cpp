@@ -42,12 +42,10 @@ TEST(AnchorRule, PlacesControlsInTheParentRectangle) {
         {"odd parent, odd width", {3, 1, 0}, {0, 0, 7, 1}, {2, 0, 3, 1}},
         {"centre wins over left and right", {40, 10, 5, 1, none, 1}, {0, 0, 100, 50}, {35, 0, 40, 10}},
         {"left and right stretch", {40, 10, none, 10, none, 20}, {5, 0, 100, 50}, {15, 0, 70, 10}},
-        {"left and right wider than the parent", {40, 10, none, 60, none, 60}, {0, 0, 100, 50},
-         {60, 0, -20, 10}},
+        {"left and right wider than the parent", {40, 10, none, 60, none, 60}, {0, 0, 100, 50}, {60, 0, -20, 10}},
         {"left only", {40, 10, none, 12}, {100, 0, 300, 50}, {112, 0, 40, 10}},
         {"right only", {40, 10, none, none, none, 12}, {100, 0, 300, 50}, {348, 0, 40, 10}},
-        {"top and bottom stretch", {40, 10, none, none, 5, none, 15}, {0, 20, 100, 50},
-         {0, 25, 40, 30}},
+        {"top and bottom stretch", {40, 10, none, none, 5, none, 15}, {0, 20, 100, 50}, {0, 25, 40, 30}},
         {"top only", {40, 10, none, none, 5}, {0, 20, 100, 50}, {0, 25, 40, 10}},
         {"bottom only", {40, 10, none, none, none, none, 5}, {0, 20, 100, 50}, {0, 55, 40, 10}},
         {"negative width centres by truncation", {-3, 1, 0}, {0, 0, 10, 1}, {6, 0, -3, 1}},
@@ -124,4 +122,4 @@ TEST(FitRect, KeepsProportionsAndCentres) {
             << c.a << " x " << c.b << " into " << c.e << " x " << c.f;
 }
 
-}  // namespace
+}   // namespace

@@ -13,4 +13,4 @@ protected:
     PlatformSession session{"UiTest"};
 };
 
-}  // namespace UiTest
+}   // namespace UiTest

@@ -32,10 +32,9 @@ TEST(SnapshotTool, WritesEveryScene) {
         unsigned width, height;
     };
     const Case cases[] = {
-        {"toolkit", 900, 300}, {"listview", 930, 630},
-        {"pause", 1024, 768},  {"yesno", 1024, 768}, {"complete", 1024, 768},
-        {"gallery", 1280, 800}, {"setup", 1280, 800},
-        {"play", 1280, 800},   {"play-solved", 1280, 800},
+        {"toolkit", 900, 300}, {"listview", 930, 630},  {"pause", 1024, 768},
+        {"yesno", 1024, 768},  {"complete", 1024, 768}, {"gallery", 1280, 800},
+        {"setup", 1280, 800},  {"play", 1280, 800},     {"play-solved", 1280, 800},
     };
     TempFolder folder;
     for (const Case& c : cases) {
@@ -63,8 +62,8 @@ TEST(SnapshotTool, ReducesToAGivenWidthKeepingTheProportions) {
 
 TEST(SnapshotTool, RefusesBadArgumentsWithOneLine) {
     TempFolder folder;
-    for (const char* arguments : {"", "toolkit", "no-such-scene x.png", "toolkit a.png extra",
-                                  "toolkit a.png 0", "toolkit a.png -5", "toolkit a.png 9 9"}) {
+    for (const char* arguments : {"", "toolkit", "no-such-scene x.png", "toolkit a.png extra", "toolkit a.png 0",
+                                  "toolkit a.png -5", "toolkit a.png 9 9"}) {
         std::string errors;
         EXPECT_EQ(RunTool(arguments, errors, folder), 2) << arguments;
         EXPECT_EQ(errors.rfind("tessiva-snapshot: ", 0), 0u) << errors;
@@ -72,4 +71,4 @@ TEST(SnapshotTool, RefusesBadArgumentsWithOneLine) {
     }
 }
 
-}  // namespace
+}   // namespace

@@ -18,11 +18,11 @@ void WriteSolidPng(const std::string& path, int width, int height, Gdiplus::ARGB
     ASSERT_EQ(bitmap.SavePng(path), Gdiplus::Ok) << path;
 }
 
-void WriteThemeImage(const std::string& folder, StyleId style, ImageState state, int width,
-                     int height, Gdiplus::ARGB color) {
+void WriteThemeImage(const std::string& folder, StyleId style, ImageState state, int width, int height,
+                     Gdiplus::ARGB color) {
     const std::string_view file = ThemeFileName(style, state);
     ASSERT_FALSE(file.empty()) << "style " << static_cast<int>(style) << " has no theme file";
     WriteSolidPng(folder + std::string(file), width, height, color);
 }
 
-}  // namespace UiTest
+}   // namespace UiTest

@@ -12,7 +12,7 @@ namespace UiTest {
 
 void WriteSolidPng(const std::string& path, int width, int height, Gdiplus::ARGB color);
 // Writes the image as the theme file that the style draws in the state, inside `folder`.
-void WriteThemeImage(const std::string& folder, StyleId style, ImageState state, int width,
-                     int height, Gdiplus::ARGB color);
+void WriteThemeImage(const std::string& folder, StyleId style, ImageState state, int width, int height,
+                     Gdiplus::ARGB color);
 
-}  // namespace UiTest
+}   // namespace UiTest

@@ -53,19 +53,18 @@ TEST(Theme, EveryStyleFindsItsFile) {
         ASSERT_NE(image, nullptr) << style;
         EXPECT_EQ(static_cast<int>(image->GetWidth()), widthOf(entry.fileName)) << style;
         // A second registration of the pair would never be found.
-        EXPECT_EQ(std::count_if(std::begin(kThemeFiles), std::end(kThemeFiles),
-                                [&](const ThemeFile& other) {
-                                    return other.style == entry.style && other.state == entry.state;
-                                }),
+        EXPECT_EQ(std::count_if(
+                      std::begin(kThemeFiles), std::end(kThemeFiles),
+                      [&](const ThemeFile& other) { return other.style == entry.style && other.state == entry.state; }),
                   1)
             << style;
     }
     // Registered only as checked, or not at all.
     for (StyleId style : {StyleId::SpareButton, StyleId::ShuffleButton, StyleId::JointInOut})
         EXPECT_EQ(theme.GetImage(style, Unchecked), nullptr) << static_cast<int>(style);
-    for (StyleId style : {StyleId::Plain, StyleId::GalleryPage, StyleId::SetUpPage, StyleId::PlayPage,
-                          StyleId::ListView, StyleId::DifficultySlider, StyleId::DifficultyCaption,
-                          StyleId::PieceCountLabel})
+    for (StyleId style :
+         {StyleId::Plain, StyleId::GalleryPage, StyleId::SetUpPage, StyleId::PlayPage, StyleId::ListView,
+          StyleId::DifficultySlider, StyleId::DifficultyCaption, StyleId::PieceCountLabel})
         EXPECT_EQ(theme.GetImage(style, Checked), nullptr) << static_cast<int>(style);
 }
 
@@ -109,7 +108,7 @@ TEST(Theme, ControlsTakeTheirNaturalSizeFromTheCurrentTheme) {
     WriteThemeImage(folder.path, StyleId::CategoryButton, ImageState::Unchecked, 90, 20, 0xFF0000FF);
     Theme::Install(folder.path);
 
-    Button missingFile(StyleId::ExitGameButton, nullptr);   // registered, file absent: 1 x 1
+    Button missingFile(StyleId::ExitGameButton, nullptr);      // registered, file absent: 1 x 1
     Label unregistered(StyleId::DifficultyCaption, nullptr);   // no image at all: 100 x 25
     MultiStateButton category(StyleId::CategoryButton, nullptr);
     category.State = MultiStateButton::kUnchecked;   // sized by the checked image regardless
@@ -121,8 +120,7 @@ TEST(Theme, ControlsTakeTheirNaturalSizeFromTheCurrentTheme) {
         const Control& control;
         int width, height;
     };
-    const Case cases[] = {
-        {missingFile, 1, 1}, {unregistered, 100, 25}, {category, 115, 32}, {anchored, 100, 30}};
+    const Case cases[] = {{missingFile, 1, 1}, {unregistered, 100, 25}, {category, 115, 32}, {anchored, 100, 30}};
     for (const Case& c : cases) {
         EXPECT_EQ(c.control.GetWidth(), c.width) << static_cast<int>(c.control.StyleId);
         EXPECT_EQ(c.control.GetHeight(), c.height) << static_cast<int>(c.control.StyleId);
@@ -150,4 +148,4 @@ TEST(UiImages, LoadOnceAndReportAFailedLoadAsEmpty) {
     EXPECT_NE(magnifier->GetLastStatus(), Gdiplus::Ok);
 }
 
-}  // namespace
+}   // namespace

@@ -20,10 +20,9 @@ namespace {
 using UiTest::WriteSolidPng;
 using UiTest::WriteThemeImage;
 
-constexpr uint32_t kFlatLeft = 0xFFC00000, kMiddle80 = 0xFF008000, kJoint = 0xFF0000C0,
-                   kMiddle100 = 0xFF808000, kFlatRight = 0xFF800080, kChecked = 0xFFFF8000,
-                   kUnchecked = 0xFF00C0C0, kTrack = 0xFF404040, kThumb = 0xFFE0E000,
-                   kHostBackground = 0xFF00008B;
+constexpr uint32_t kFlatLeft = 0xFFC00000, kMiddle80 = 0xFF008000, kJoint = 0xFF0000C0, kMiddle100 = 0xFF808000,
+                   kFlatRight = 0xFF800080, kChecked = 0xFFFF8000, kUnchecked = 0xFF00C0C0, kTrack = 0xFF404040,
+                   kThumb = 0xFFE0E000, kHostBackground = 0xFF00008B;
 
 bool IsWhitish(uint32_t argb) {
     return ((argb >> 16) & 0xFF) > 200 && ((argb >> 8) & 0xFF) > 200 && (argb & 0xFF) > 200;
@@ -72,9 +71,9 @@ TEST_F(ThemedPaint, StripSliderAndCategoryButtonsDrawTheirImagesAndCaptions) {
     filter.CheckedText = "Show All";
     filter.UncheckedText = "Edges Only";
     int left = 5;
-    for (Control* piece : {static_cast<Control*>(&leftCap), static_cast<Control*>(&shuffle),
-                           static_cast<Control*>(&joint), static_cast<Control*>(&filter),
-                           static_cast<Control*>(&rightCap)}) {
+    for (Control* piece :
+         {static_cast<Control*>(&leftCap), static_cast<Control*>(&shuffle), static_cast<Control*>(&joint),
+          static_cast<Control*>(&filter), static_cast<Control*>(&rightCap)}) {
         piece->Left = left;
         piece->Bottom = 5;
         left += piece->GetWidth();
@@ -103,10 +102,9 @@ TEST_F(ThemedPaint, StripSliderAndCategoryButtonsDrawTheirImagesAndCaptions) {
         int x;
         uint32_t color;
     };
-    const Sample strip[] = {{4, kHostBackground}, {5, kFlatLeft},   {14, kFlatLeft},
-                            {15, kMiddle80},      {94, kMiddle80},  {95, kJoint},
-                            {106, kJoint},        {107, kMiddle100}, {206, kMiddle100},
-                            {207, kFlatRight},    {216, kFlatRight}, {217, kHostBackground}};
+    const Sample strip[] = {{4, kHostBackground}, {5, kFlatLeft},    {14, kFlatLeft},   {15, kMiddle80},
+                            {94, kMiddle80},      {95, kJoint},      {106, kJoint},     {107, kMiddle100},
+                            {206, kMiddle100},    {207, kFlatRight}, {216, kFlatRight}, {217, kHostBackground}};
     for (const Sample& s : strip) {
         EXPECT_EQ(host.Pixel(s.x, 76), s.color) << "x " << s.x;
         EXPECT_EQ(host.Pixel(s.x, 113), s.color) << "x " << s.x;
@@ -139,4 +137,4 @@ TEST_F(ThemedPaint, StripSliderAndCategoryButtonsDrawTheirImagesAndCaptions) {
     EXPECT_FALSE(HasCaption(host, selected.Bounds));
 }
 
-}  // namespace
+}   // namespace

@@ -91,12 +91,11 @@ std::string JsonText(const std::string& text) {
 
 void PrintPieces(const Board& board, const SquarCut& cut, bool json, const std::string& label) {
     if (json) {
-        std::printf("{\"label\":%s,\"rows\":%d,\"columns\":%d,\"pieces\":[",
-                    JsonText(label).c_str(), cut.rows, cut.columns);
+        std::printf("{\"label\":%s,\"rows\":%d,\"columns\":%d,\"pieces\":[", JsonText(label).c_str(), cut.rows,
+                    cut.columns);
         for (size_t i = 0; i < board.pieces.size(); ++i) {
             const Gdiplus::Rect& b = board.pieces[i]->bounds;
-            std::printf("%s{\"bounds\":[%d,%d,%d,%d]}", i ? "," : "", b.X, b.Y, b.Width,
-                        b.Height);
+            std::printf("%s{\"bounds\":[%d,%d,%d,%d]}", i ? "," : "", b.X, b.Y, b.Width, b.Height);
         }
         std::printf("]}\n");
         return;
@@ -123,15 +122,15 @@ bool WriteAssembled(Board& board, const SquarCut& cut, int gap, const std::strin
         Gdiplus::SolidBrush dark(Gdiplus::Color(0xFF909090));
         for (int y = 0; y < height; y += kCheckerSize)
             for (int x = 0; x < width; x += kCheckerSize)
-                graphics.FillRectangle((x / kCheckerSize + y / kCheckerSize) % 2 ? &dark : &light,
-                                       x, y, kCheckerSize, kCheckerSize);
+                graphics.FillRectangle((x / kCheckerSize + y / kCheckerSize) % 2 ? &dark : &light, x, y, kCheckerSize,
+                                       kCheckerSize);
         board.Draw(graphics);
         graphics.Flush();
     }
     return canvas.SavePng(path) == Gdiplus::Ok;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {

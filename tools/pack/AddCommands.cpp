@@ -149,7 +149,7 @@ private:
     bool committed = false;
 };
 
-}  // namespace
+}   // namespace
 
 int32_t ParseId(const std::string& text, const char* what) {
     if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
@@ -183,8 +183,7 @@ void AddPack(const PackRequest& request) {
     CheckIdIsNew(folder, ".pck", request.id, "pack");
     Category::ScanCategories(folder);
     if (!Category::FindById(request.categoryId))
-        Refuse("unknown category " + std::to_string(request.categoryId) +
-               " (no readable category file with that id)");
+        Refuse("unknown category " + std::to_string(request.categoryId) + " (no readable category file with that id)");
 
     std::vector<std::string> pictures;
     for (const std::string& path : request.pictures)
@@ -218,4 +217,4 @@ void AddPack(const PackRequest& request) {
     written.Commit();
 }
 
-}  // namespace AddCommands
+}   // namespace AddCommands

@@ -27,4 +27,4 @@ void AddPack(const PackRequest& request);
 // A non-negative decimal id without sign or blanks, as written into file names. Throws ToolError.
 int32_t ParseId(const std::string& text, const char* what);
 
-}  // namespace AddCommands
+}   // namespace AddCommands

@@ -49,7 +49,7 @@ struct Findings {
 // Every entry of the puzzles folder that carries one of the ids' base names and a puzzle file
 // extension (in any case), by id, from one listing per extension.
 std::unordered_map<int32_t, std::vector<PuzzleFile>> FilesOf(const std::string& puzzlesFolder,
-                                                            const std::vector<int32_t>& ids) {
+                                                             const std::vector<int32_t>& ids) {
     std::unordered_map<std::string, int32_t> idOfBaseName;
     for (const int32_t id : ids)
         idOfBaseName.emplace(Puzzle::BaseName(id), id);
@@ -119,39 +119,45 @@ void PrintJson(const std::string& folder, const Findings& findings, std::ostream
     const auto number = [](auto id) { return std::to_string(id); };
     const auto text = [](const std::string& libraryText) { return JsonString(UtilText::FromLibraryText(libraryText)); };
     out << "{\"categories\":["
-        << Joined(CategoryList(), ",", [&](const auto& category) {
-               return "{\"id\":" + number(category->id) + ",\"name\":" + JsonString(category->name) +
-                      ",\"puzzles\":[" +
-                      Joined(category->puzzles, ",", [&](const Puzzle* p) { return number(p->id); }) + "]}";
-           })
+        << Joined(CategoryList(), ",",
+                  [&](const auto& category) {
+                      return "{\"id\":" + number(category->id) + ",\"name\":" + JsonString(category->name) +
+                             ",\"puzzles\":[" +
+                             Joined(category->puzzles, ",", [&](const Puzzle* p) { return number(p->id); }) + "]}";
+                  })
         << "],\"packs\":["
-        << Joined(PackList(), ",", [&](const auto& pack) {
-               return "{\"id\":" + number(pack->id) + ",\"name\":" + JsonString(pack->name) +
-                      ",\"file\":" + text(FileName(pack->path)) +
-                      ",\"puzzleIds\":[" + Joined(pack->puzzleIds, ",", number) + "]}";
-           })
+        << Joined(PackList(), ",",
+                  [&](const auto& pack) {
+                      return "{\"id\":" + number(pack->id) + ",\"name\":" + JsonString(pack->name) +
+                             ",\"file\":" + text(FileName(pack->path)) + ",\"puzzleIds\":[" +
+                             Joined(pack->puzzleIds, ",", number) + "]}";
+                  })
         << "],\"puzzles\":["
-        << Joined(PuzzleList(), ",", [&](const auto& puzzle) {
-               return "{\"id\":" + number(puzzle->id) + ",\"categoryId\":" + number(puzzle->categoryId) +
-                      ",\"picture\":" + text(RelativeTo(folder, puzzle->picturePath)) + "}";
-           })
+        << Joined(PuzzleList(), ",",
+                  [&](const auto& puzzle) {
+                      return "{\"id\":" + number(puzzle->id) + ",\"categoryId\":" + number(puzzle->categoryId) +
+                             ",\"picture\":" + text(RelativeTo(folder, puzzle->picturePath)) + "}";
+                  })
         << "],\"skipped\":["
-        << Joined(findings.skipped, ",", [&](const SkippedItem& item) {
-               if (item.kind == SkippedItem::Kind::File)
-                   return "{\"file\":" + text(item.fileName) + ",\"reason\":" + text(item.reason) + "}";
-               return "{\"puzzle\":" + number(item.puzzleId) + ",\"reason\":" + text(item.reason) +
-                      ",\"files\":[" +
-                      Joined(FilesOfSkipped(findings, item.puzzleId), ",", [&](const PuzzleFile& file) {
-                          return "{\"name\":" + text(file.name) +
-                                 ",\"plainFile\":" + (file.plainFile ? "true" : "false") + "}";
-                      }) +
-                      "]}";
-           })
+        << Joined(findings.skipped, ",",
+                  [&](const SkippedItem& item) {
+                      if (item.kind == SkippedItem::Kind::File)
+                          return "{\"file\":" + text(item.fileName) + ",\"reason\":" + text(item.reason) + "}";
+                      return "{\"puzzle\":" + number(item.puzzleId) + ",\"reason\":" + text(item.reason) +
+                             ",\"files\":[" +
+                             Joined(FilesOfSkipped(findings, item.puzzleId), ",",
+                                    [&](const PuzzleFile& file) {
+                                        return "{\"name\":" + text(file.name) +
+                                               ",\"plainFile\":" + (file.plainFile ? "true" : "false") + "}";
+                                    }) +
+                             "]}";
+                  })
         << "],\"unusable\":["
-        << Joined(findings.unusable, ",", [&](const UnusableFile& file) {
-               return "{\"puzzle\":" + number(file.puzzleId) + ",\"file\":" + text(file.name) +
-                      ",\"reason\":" + JsonString(file.reason) + "}";
-           })
+        << Joined(findings.unusable, ",",
+                  [&](const UnusableFile& file) {
+                      return "{\"puzzle\":" + number(file.puzzleId) + ",\"file\":" + text(file.name) +
+                             ",\"reason\":" + JsonString(file.reason) + "}";
+                  })
         << "]}\n";
 }
 
@@ -161,12 +167,10 @@ void PrintText(const std::string& folder, const Findings& findings, std::ostream
     out << "Categories: " << CategoryList().size() << "\n";
     for (const auto& category : CategoryList())
         out << "  " << category->id << "  " << category->name << "  puzzles: "
-            << idsOrNone(Joined(category->puzzles, ", ", [&](const Puzzle* p) { return number(p->id); }))
-            << "\n";
+            << idsOrNone(Joined(category->puzzles, ", ", [&](const Puzzle* p) { return number(p->id); })) << "\n";
     out << "Packs: " << PackList().size() << "\n";
     for (const auto& pack : PackList())
-        out << "  " << pack->id << "  " << pack->name << "  ("
-            << UtilText::FromLibraryText(FileName(pack->path))
+        out << "  " << pack->id << "  " << pack->name << "  (" << UtilText::FromLibraryText(FileName(pack->path))
             << ")  puzzles: " << idsOrNone(Joined(pack->puzzleIds, ", ", number)) << "\n";
     out << "Puzzles: " << PuzzleList().size() << "\n";
     for (const auto& puzzle : PuzzleList())
@@ -183,7 +187,8 @@ void PrintText(const std::string& folder, const Findings& findings, std::ostream
         const std::vector<PuzzleFile>& files = FilesOfSkipped(findings, item.puzzleId);
         if (!files.empty())
             out << "  files: " << Joined(files, ", ", [](const PuzzleFile& file) {
-                return UtilText::FromLibraryText(file.name) + (file.plainFile ? "" : std::string(" (") + kNotAPlainFile + ")");
+                return UtilText::FromLibraryText(file.name) +
+                       (file.plainFile ? "" : std::string(" (") + kNotAPlainFile + ")");
             });
         out << "\n";
     }
@@ -193,17 +198,27 @@ void PrintText(const std::string& folder, const Findings& findings, std::ostream
             << "\n";
 }
 
-}  // namespace
+}   // namespace
 
 std::string JsonString(const std::string& text) {
     std::string json = "\"";
     for (const char c : text) {
         switch (c) {
-        case '"': json += "\\\""; break;
-        case '\\': json += "\\\\"; break;
-        case '\n': json += "\\n"; break;
-        case '\r': json += "\\r"; break;
-        case '\t': json += "\\t"; break;
+        case '"':
+            json += "\\\"";
+            break;
+        case '\\':
+            json += "\\\\";
+            break;
+        case '\n':
+            json += "\\n";
+            break;
+        case '\r':
+            json += "\\r";
+            break;
+        case '\t':
+            json += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char escaped[8];
@@ -232,4 +247,4 @@ void Run(const std::string& folder, Format format, std::ostream& out) {
         PrintText(folder, findings, out);
 }
 
-}  // namespace ListCommand
+}   // namespace ListCommand

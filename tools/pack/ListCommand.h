@@ -19,4 +19,4 @@ void Run(const std::string& folder, Format format, std::ostream& out);
 // The text as a JSON string literal, quotes included; the text must be valid UTF-8.
 std::string JsonString(const std::string& text);
 
-}  // namespace ListCommand
+}   // namespace ListCommand

@@ -34,4 +34,4 @@ const char* Reason(Verdict verdict) {
     return "unknown format, truncated or corrupt";
 }
 
-}  // namespace PictureCheck
+}   // namespace PictureCheck

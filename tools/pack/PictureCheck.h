@@ -17,4 +17,4 @@ Verdict Check(const std::string& path, const Gdiplus::Size& atLeast);
 // Why the game does not show such a picture: "too large for the game" and the like.
 const char* Reason(Verdict verdict);
 
-}  // namespace PictureCheck
+}   // namespace PictureCheck

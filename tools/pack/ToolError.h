@@ -7,11 +7,10 @@
 
 class ToolError : public std::runtime_error {
 public:
-    static constexpr int kFailed = 1;      // the command was sound but could not be carried out
-    static constexpr int kBadInput = 2;    // usage errors and refused input
+    static constexpr int kFailed = 1;     // the command was sound but could not be carried out
+    static constexpr int kBadInput = 2;   // usage errors and refused input
 
-    ToolError(int exitStatus, const std::string& message)
-        : std::runtime_error(message), exitStatus(exitStatus) {}
+    ToolError(int exitStatus, const std::string& message) : std::runtime_error(message), exitStatus(exitStatus) {}
 
     int exitStatus;
 };

@@ -139,7 +139,7 @@ int Help(const std::vector<std::string>& args) {
     return std::cout.flush() ? 0 : ToolError::kFailed;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);

@@ -41,7 +41,9 @@ void PutTag(Bytes& out, const char* tag) { out.insert(out.end(), tag, tag + 4); 
 // attack. The noise comes from a fixed linear congruential generator, so every build makes
 // the same bytes.
 Bytes FitSound() {
-    struct Partial { double frequency, amplitude, decay; };
+    struct Partial {
+        double frequency, amplitude, decay;
+    };
     const Partial partials[] = {{1180.0, 1.0, 0.016}, {2470.0, 0.45, 0.009}, {3820.0, 0.22, 0.005}};
     std::vector<double> samples(kFrames);
     uint32_t seed = 12345;
@@ -123,10 +125,10 @@ constexpr int kIconBox = 64;
 void DrawIcon(cairo_t* cr) {
     const double left = 8, top = 18, right = 46, bottom = 56;
     cairo_move_to(cr, left, top);
-    Edge(cr, left, top, right, top, +1);          // top: tab up
-    Edge(cr, right, top, right, bottom, +1);      // right: tab out to the right
-    Edge(cr, right, bottom, left, bottom, -1);    // bottom: hole
-    Edge(cr, left, bottom, left, top, -1);        // left: hole
+    Edge(cr, left, top, right, top, +1);         // top: tab up
+    Edge(cr, right, top, right, bottom, +1);     // right: tab out to the right
+    Edge(cr, right, bottom, left, bottom, -1);   // bottom: hole
+    Edge(cr, left, bottom, left, top, -1);       // left: hole
     cairo_close_path(cr);
 
     UniqueHandle<cairo_pattern_t, cairo_pattern_destroy> gradient(
@@ -148,8 +150,7 @@ using ContextHolder = UniqueHandle<cairo_t, cairo_destroy>;
 Bytes IconPng(int size) {
     SurfaceHolder surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size));
     ContextHolder context(cairo_create(surface.get()));
-    cairo_scale(context.get(), static_cast<double>(size) / kIconBox,
-                static_cast<double>(size) / kIconBox);
+    cairo_scale(context.get(), static_cast<double>(size) / kIconBox, static_cast<double>(size) / kIconBox);
     DrawIcon(context.get());
     Bytes png;
     if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS ||
@@ -162,8 +163,7 @@ Bytes IconPng(int size) {
 Bytes IconSvg() {
     Bytes svg;
     {
-        SurfaceHolder surface(
-            cairo_svg_surface_create_for_stream(AppendBytes, &svg, kIconBox, kIconBox));
+        SurfaceHolder surface(cairo_svg_surface_create_for_stream(AppendBytes, &svg, kIconBox, kIconBox));
         cairo_svg_surface_set_document_unit(surface.get(), CAIRO_SVG_UNIT_USER);
         ContextHolder context(cairo_create(surface.get()));
         DrawIcon(context.get());
@@ -215,21 +215,21 @@ int WriteDesktopIcons(const std::string& folder) {
     return 0;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--desktop-icons")
         return WriteDesktopIcons(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: make_resources <output folder>\n"
-                             "       make_resources --desktop-icons <icon theme folder>\n");
+        std::fprintf(stderr,
+                     "usage: make_resources <output folder>\n"
+                     "       make_resources --desktop-icons <icon theme folder>\n");
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
     const Bytes sound = FitSound();
     const Bytes icon = IconPng(kIconBox);
-    if (icon.empty() || !WriteFile(folder + "A_FIT.wav", sound) ||
-        !WriteFile(folder + "ICON_128.png", icon)) {
+    if (icon.empty() || !WriteFile(folder + "A_FIT.wav", sound) || !WriteFile(folder + "ICON_128.png", icon)) {
         std::fprintf(stderr, "make_resources: cannot write into %s\n", folder.c_str());
         return 1;
     }

@@ -9,14 +9,12 @@
 struct Colour {
     double r = 0, g = 0, b = 0, a = 1;
 
-    static Colour Rgb(uint32_t rgb, double alpha = 1)
-    {
+    static Colour Rgb(uint32_t rgb, double alpha = 1) {
         return {((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0, alpha};
     }
 
     // Hue in degrees (any value, wrapped), saturation and value in 0..1.
-    static Colour Hsv(double hue, double saturation, double value, double alpha = 1)
-    {
+    static Colour Hsv(double hue, double saturation, double value, double alpha = 1) {
         hue = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0) / 60.0;
         const double c = value * saturation;
         const double x = c * (1 - std::fabs(std::fmod(hue, 2.0) - 1));
@@ -27,8 +25,7 @@ struct Colour {
     }
 
     // t = 0 gives this colour, t = 1 gives `other`.
-    Colour Mix(const Colour& other, double t) const
-    {
+    Colour Mix(const Colour& other, double t) const {
         t = std::clamp(t, 0.0, 1.0);
         return {r + (other.r - r) * t, g + (other.g - g) * t, b + (other.b - b) * t, a + (other.a - a) * t};
     }

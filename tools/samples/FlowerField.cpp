@@ -26,12 +26,11 @@ constexpr std::array<Field, 4> kFields = {{
     {0x3A8AD8, 0xE2F2F8, 0x5A9430, {0xFFFFFF, 0xFFD830, 0xE040A0, 0x4070E0}, 0, false},
 }};
 
-} // namespace
+}   // namespace
 
 namespace Scenes {
 
-void PaintFlowerField(Canvas& canvas, int32_t kind, uint32_t seed)
-{
+void PaintFlowerField(Canvas& canvas, int32_t kind, uint32_t seed) {
     SampleRandom random(seed);
     const Field& field = kFields[static_cast<size_t>(kind) % kFields.size()];
     const double w = canvas.Width(), h = canvas.Height();
@@ -52,14 +51,15 @@ void PaintFlowerField(Canvas& canvas, int32_t kind, uint32_t seed)
         const Colour hill = Colour::Rgb(layer == 0 ? 0x7E9CB0 : 0x5E8A56).Mix(horizon, 0.3 - 0.2 * layer);
         Scenery::FillBelow(canvas, ridge, hill, hill.Darker(0.2));
         for (size_t i = 0; i < ridge.size(); i += static_cast<size_t>(random.Int(2, 6)))
-            Scenery::Broadleaf(canvas, random, ridge[i].x, ridge[i].y + unit * 6, unit * random.Uniform(14, 30) * (1 + layer),
-                               hill.Darker(0.25), hill.Darker(0.5));
+            Scenery::Broadleaf(canvas, random, ridge[i].x, ridge[i].y + unit * 6,
+                               unit * random.Uniform(14, 30) * (1 + layer), hill.Darker(0.25), hill.Darker(0.5));
     }
 
     // Ground from the horizon down, then perspective bands that the rows of flowers follow.
     const double vanishX = w * random.Uniform(0.35, 0.65);
     canvas.Rectangle(0, horizonY, w, h - horizonY);
-    canvas.FillLinear(0, horizonY, 0, h, {{0, Colour::Rgb(field.ground).Mix(horizon, 0.4)}, {1, Colour::Rgb(field.ground)}});
+    canvas.FillLinear(0, horizonY, 0, h,
+                      {{0, Colour::Rgb(field.ground).Mix(horizon, 0.4)}, {1, Colour::Rgb(field.ground)}});
     auto colourIndexAt = [&](double x, double y) -> size_t {
         if (field.stripesPerUnit <= 0)
             return static_cast<size_t>(random.Int(0, 3));
@@ -71,8 +71,11 @@ void PaintFlowerField(Canvas& canvas, int32_t kind, uint32_t seed)
             const size_t index = static_cast<size_t>((band + 1000) % 4);
             const double s0 = band / field.stripesPerUnit, s1 = (band + 1) / field.stripesPerUnit;
             const double depth = h - horizonY;
-            canvas.Polygon({{vanishX, horizonY}, {vanishX + s0 * depth * 1.1, h * 1.1}, {vanishX + s1 * depth * 1.1, h * 1.1}});
-            canvas.Fill(Colour::Rgb(field.flowers[index]).Mix(horizon, 0.25).WithAlpha(field.spikes && index == 3 ? 0.3 : 0.85));
+            canvas.Polygon(
+                {{vanishX, horizonY}, {vanishX + s0 * depth * 1.1, h * 1.1}, {vanishX + s1 * depth * 1.1, h * 1.1}});
+            canvas.Fill(Colour::Rgb(field.flowers[index])
+                            .Mix(horizon, 0.25)
+                            .WithAlpha(field.spikes && index == 3 ? 0.3 : 0.85));
         }
     }
 
@@ -116,4 +119,4 @@ void PaintFlowerField(Canvas& canvas, int32_t kind, uint32_t seed)
     }
 }
 
-} // namespace Scenes
+}   // namespace Scenes

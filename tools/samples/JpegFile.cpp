@@ -11,8 +11,7 @@
 
 namespace JpegFile {
 
-void Write(const Canvas& canvas, const std::string& path, int32_t quality)
-{
+void Write(const Canvas& canvas, const std::string& path, int32_t quality) {
     // The canvas holds native-endian 0xAARRGGBB words: bytes B, G, R, A on this machine.
     static_assert(std::endian::native == std::endian::little, "pixel layout assumes a little-endian machine");
     UniqueHandle<void, tjDestroy> handle(tjInitCompress());
@@ -32,4 +31,4 @@ void Write(const Canvas& canvas, const std::string& path, int32_t quality)
         throw std::runtime_error("cannot write " + path);
 }
 
-} // namespace JpegFile
+}   // namespace JpegFile

@@ -12,4 +12,4 @@ namespace JpegFile {
 // Throws std::runtime_error when encoding or writing fails.
 void Write(const Canvas& canvas, const std::string& path, int32_t quality);
 
-} // namespace JpegFile
+}   // namespace JpegFile

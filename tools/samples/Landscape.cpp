@@ -14,17 +14,17 @@ namespace {
 struct Mood {
     uint32_t zenith, horizon;
     uint32_t sunDisc, sunGlow;
-    double sunX, sunHeight;        // fractions of the width and of the sky's height above the horizon
+    double sunX, sunHeight;   // fractions of the width and of the sky's height above the horizon
     double sunSize;
     int32_t stars;
     uint32_t cloudLight, cloudShade;
     int32_t clouds;
     uint32_t farMountain, nearMountain;
     uint32_t snow;
-    double snowCover;              // share of each mountain's height under snow
+    double snowCover;   // share of each mountain's height under snow
     uint32_t hillTop, hillBottom;
     uint32_t trees[3];
-    bool broadleaves;              // round crowns instead of firs, mostly
+    bool broadleaves;   // round crowns instead of firs, mostly
     uint32_t water;
     uint32_t grass;
     uint32_t flowers[3];
@@ -32,6 +32,8 @@ struct Mood {
 };
 
 // dawn, noon, sunset, night, autumn, winter, mist, spring
+// Laid out by hand: one mood a block of rows, its fields in the order of Mood.
+// clang-format off
 constexpr std::array<Mood, 8> kMoods = {{
     {0x34508C, 0xF5B08C, 0xFFE9B0, 0xFFB37A, 0.3, 0.42, 38, 0, 0xFFD2C0, 0xA07A9A, 6,
      0x7A6E9E, 0x514C7C, 0xF6DDE3, 0.3, 0x5E7F4C, 0x2D4528, {0x2F5A35, 0x3F6B3A, 0x27452E}, false,
@@ -58,11 +60,11 @@ constexpr std::array<Mood, 8> kMoods = {{
      0x8AA2C8, 0x6480A8, 0xFFFFFF, 0.3, 0x9CCB5A, 0x4A8C30, {0xF4B6C8, 0xFFFFFF, 0xE890B0}, true,
      0x4A90C8, 0x6AAE3A, {0xFFFFFF, 0xFFD6E6, 0xFFE44A}, 0.1},
 }};
+// clang-format on
 
 // Jagged peaks: a ridge of folded noise, sharp where the noise changes sign.
 std::vector<Point> MountainRidge(Canvas& canvas, SampleRandom& random, double baseY, double amplitude,
-                                 double wavelength)
-{
+                                 double wavelength) {
     Noise noise(random, 6);
     const double offset = random.Uniform(0, 200);
     std::vector<Point> ridge;
@@ -75,9 +77,8 @@ std::vector<Point> MountainRidge(Canvas& canvas, SampleRandom& random, double ba
     return ridge;
 }
 
-void Mountain(Canvas& canvas, SampleRandom& random, const std::vector<Point>& ridge, double baseY,
-              const Colour& body, const Colour& snow, double snowCover, const Colour& sky)
-{
+void Mountain(Canvas& canvas, SampleRandom& random, const std::vector<Point>& ridge, double baseY, const Colour& body,
+              const Colour& snow, double snowCover, const Colour& sky) {
     const double unit = std::min(canvas.Width(), canvas.Height()) / 1000.0;
     double top = baseY;
     for (const Point& p : ridge)
@@ -124,8 +125,7 @@ void Mountain(Canvas& canvas, SampleRandom& random, const std::vector<Point>& ri
     canvas.Restore();
 }
 
-void MistBand(Canvas& canvas, double y, double thickness, const Colour& colour, double strength)
-{
+void MistBand(Canvas& canvas, double y, double thickness, const Colour& colour, double strength) {
     if (strength <= 0)
         return;
     canvas.Rectangle(0, y - thickness, canvas.Width(), thickness * 2);
@@ -133,17 +133,16 @@ void MistBand(Canvas& canvas, double y, double thickness, const Colour& colour, 
                       {{0, colour.WithAlpha(0)}, {0.55, colour.WithAlpha(strength)}, {1, colour.WithAlpha(0)}});
 }
 
-void Tree(Canvas& canvas, SampleRandom& random, const Mood& mood, double x, double baseY, double height)
-{
-    const Colour colour = Colour::Rgb(mood.trees[random.Int(0, 2)]).Mix(Colour::Rgb(mood.hillBottom), random.Uniform(0, 0.2));
+void Tree(Canvas& canvas, SampleRandom& random, const Mood& mood, double x, double baseY, double height) {
+    const Colour colour =
+        Colour::Rgb(mood.trees[random.Int(0, 2)]).Mix(Colour::Rgb(mood.hillBottom), random.Uniform(0, 0.2));
     if (mood.broadleaves ? random.Chance(0.8) : random.Chance(0.15))
         Scenery::Broadleaf(canvas, random, x, baseY, height, colour, Colour::Rgb(0x4A3424));
     else
         Scenery::Conifer(canvas, random, x, baseY, height, colour);
 }
 
-double RidgeYAt(const std::vector<Point>& ridge, double x)
-{
+double RidgeYAt(const std::vector<Point>& ridge, double x) {
     const double step = ridge[1].x - ridge[0].x;
     const auto i = std::clamp<size_t>(static_cast<size_t>(std::max(0.0, x / step)), 0, ridge.size() - 2);
     const double t = std::clamp((x - ridge[i].x) / step, 0.0, 1.0);
@@ -151,9 +150,8 @@ double RidgeYAt(const std::vector<Point>& ridge, double x)
 }
 
 // A band of hills with trees scattered over it, smaller towards its top edge.
-void Hills(Canvas& canvas, SampleRandom& random, const Mood& mood, double baseY, double amplitude,
-           double shade, int32_t trees, double treeHeight)
-{
+void Hills(Canvas& canvas, SampleRandom& random, const Mood& mood, double baseY, double amplitude, double shade,
+           int32_t trees, double treeHeight) {
     const double w = canvas.Width();
     const std::vector<Point> ridge = Scenery::Ridge(canvas, random, baseY, amplitude, w * 0.35, 4);
     const Colour top = Colour::Rgb(mood.hillTop).Darker(shade);
@@ -184,8 +182,7 @@ void Hills(Canvas& canvas, SampleRandom& random, const Mood& mood, double baseY,
         Tree(canvas, random, mood, spot.x, spot.y, treeHeight * random.Uniform(0.7, 1.3));
 }
 
-void Meadow(Canvas& canvas, SampleRandom& random, const Mood& mood, double top)
-{
+void Meadow(Canvas& canvas, SampleRandom& random, const Mood& mood, double top) {
     const double w = canvas.Width(), h = canvas.Height();
     const double unit = std::min(w, h) / 1000.0;
     const Colour grass = Colour::Rgb(mood.grass);
@@ -216,12 +213,11 @@ void Meadow(Canvas& canvas, SampleRandom& random, const Mood& mood, double top)
     }
 }
 
-} // namespace
+}   // namespace
 
 namespace Scenes {
 
-void PaintLandscape(Canvas& canvas, int32_t moodIndex, uint32_t seed)
-{
+void PaintLandscape(Canvas& canvas, int32_t moodIndex, uint32_t seed) {
     SampleRandom random(seed);
     const Mood& mood = kMoods[static_cast<size_t>(moodIndex) % kMoods.size()];
     const double w = canvas.Width(), h = canvas.Height();
@@ -234,7 +230,8 @@ void PaintLandscape(Canvas& canvas, int32_t moodIndex, uint32_t seed)
     if (mood.stars > 0)
         Scenery::Stars(canvas, random, horizonY, mood.stars);
     const double sunY = horizonY * (1 - mood.sunHeight * 0.85) - unit * 20;
-    Scenery::Sun(canvas, w * mood.sunX, sunY, unit * mood.sunSize, Colour::Rgb(mood.sunDisc), Colour::Rgb(mood.sunGlow));
+    Scenery::Sun(canvas, w * mood.sunX, sunY, unit * mood.sunSize, Colour::Rgb(mood.sunDisc),
+                 Colour::Rgb(mood.sunGlow));
     Scenery::Clouds(canvas, random, horizonY * 0.08, horizonY * 0.6, mood.clouds + random.Int(0, 4),
                     Colour::Rgb(mood.cloudLight, moodIndex == 3 ? 0.7 : 0.95), Colour::Rgb(mood.cloudShade, 0.85));
 
@@ -272,4 +269,4 @@ void PaintLandscape(Canvas& canvas, int32_t moodIndex, uint32_t seed)
     Meadow(canvas, random, mood, meadowTop + h * 0.03);
 }
 
-} // namespace Scenes
+}   // namespace Scenes

@@ -11,8 +11,7 @@
 namespace {
 
 // Keeps the part of `polygon` nearer to `site` than to `other`: the Voronoi half-plane test.
-std::vector<Point> ClipToNearer(const std::vector<Point>& polygon, const Point& site, const Point& other)
-{
+std::vector<Point> ClipToNearer(const std::vector<Point>& polygon, const Point& site, const Point& other) {
     const Point normal{other.x - site.x, other.y - site.y};
     const Point middle{(site.x + other.x) / 2, (site.y + other.y) / 2};
     auto side = [&](const Point& p) { return (p.x - middle.x) * normal.x + (p.y - middle.y) * normal.y; };
@@ -31,8 +30,8 @@ std::vector<Point> ClipToNearer(const std::vector<Point>& polygon, const Point& 
     return result;
 }
 
-std::vector<std::vector<Point>> VoronoiCells(const std::vector<Point>& sites, double width, double height, double reach)
-{
+std::vector<std::vector<Point>> VoronoiCells(const std::vector<Point>& sites, double width, double height,
+                                             double reach) {
     std::vector<std::vector<Point>> cells;
     for (const Point& site : sites) {
         std::vector<Point> cell = {{-2, -2}, {width + 2, -2}, {width + 2, height + 2}, {-2, height + 2}};
@@ -47,8 +46,7 @@ std::vector<std::vector<Point>> VoronoiCells(const std::vector<Point>& sites, do
 }
 
 void GlassCell(Canvas& canvas, SampleRandom& random, const std::vector<Point>& cell, const Point& site,
-               const Colour& colour, double unit)
-{
+               const Colour& colour, double unit) {
     double reach = 0;
     for (const Point& p : cell)
         reach = std::max(reach, std::hypot(p.x - site.x, p.y - site.y));
@@ -73,8 +71,7 @@ void GlassCell(Canvas& canvas, SampleRandom& random, const std::vector<Point>& c
 }
 
 void RoseWindowSites(SampleRandom& random, double w, double h, double unit, std::vector<Point>& sites,
-                     std::vector<Colour>& colours)
-{
+                     std::vector<Colour>& colours) {
     const Point centre{w / 2, h / 2};
     const double radius = std::min(w, h) * 0.46;
     const std::array<uint32_t, 6> ringColours = {0xC81E2A, 0x1E4AB0, 0xE8B020, 0x2A8A4A, 0x8A2AA8, 0xE86A1A};
@@ -99,13 +96,13 @@ void RoseWindowSites(SampleRandom& random, double w, double h, double unit, std:
             if (std::hypot(p.x - centre.x, p.y - centre.y) < radius + step * 0.4)
                 continue;
             sites.push_back(p);
-            colours.push_back(Colour::Hsv(random.Uniform(215, 275), random.Uniform(0.55, 0.85), random.Uniform(0.35, 0.65)));
+            colours.push_back(
+                Colour::Hsv(random.Uniform(215, 275), random.Uniform(0.55, 0.85), random.Uniform(0.35, 0.65)));
         }
 }
 
 void GardenSites(SampleRandom& random, double w, double h, double unit, std::vector<Point>& sites,
-                 std::vector<Colour>& colours)
-{
+                 std::vector<Colour>& colours) {
     const double step = unit * 46;
     const Point bloom{w * 0.5, h * 0.36};
     const double bloomRadius = std::min(w, h) * 0.34;
@@ -121,7 +118,7 @@ void GardenSites(SampleRandom& random, double w, double h, double unit, std::vec
             const double leafX = (std::fabs(dx) - step * 1.9) / (step * 1.9);
             Colour colour;
             if (distance < bloomRadius * 0.25)
-                colour = Colour::Hsv(random.Uniform(40, 55), 0.9, 0.95);             // heart of the flower
+                colour = Colour::Hsv(random.Uniform(40, 55), 0.9, 0.95);   // heart of the flower
             else if (distance < petal)
                 colour = Colour::Hsv(random.Uniform(340, 370), 0.8, random.Uniform(0.7, 0.95));
             else if ((std::fabs(dx) < step * 0.6 && p.y > bloom.y) || leafX * leafX + leafY * leafY < 1)
@@ -135,34 +132,34 @@ void GardenSites(SampleRandom& random, double w, double h, double unit, std::vec
 }
 
 // The mortar between tiles: a warm grey with its own mottling.
-void Mortar(Canvas& canvas, SampleRandom& random, double unit)
-{
+void Mortar(Canvas& canvas, SampleRandom& random, double unit) {
     canvas.PaintAll(Colour::Rgb(0x5A524A));
     for (int32_t i = 0; i < 400; ++i) {
-        canvas.Circle(random.Uniform(0, canvas.Width()), random.Uniform(0, canvas.Height()), unit * random.Uniform(10, 40));
+        canvas.Circle(random.Uniform(0, canvas.Width()), random.Uniform(0, canvas.Height()),
+                      unit * random.Uniform(10, 40));
         canvas.Fill(Colour::Rgb(random.Chance(0.5) ? 0x6A6258 : 0x48403A, 0.3));
     }
 }
 
-void Tile(Canvas& canvas, SampleRandom& random, double x, double y, double angle, double size, const Colour& colour)
-{
+void Tile(Canvas& canvas, SampleRandom& random, double x, double y, double angle, double size, const Colour& colour) {
     canvas.Save();
     canvas.Translate(x, y);
     canvas.Rotate(angle + random.Jitter(0.15));
     const double a = size * random.Uniform(0.4, 0.46), b = size * random.Uniform(0.4, 0.46);
-    canvas.Polygon({{-a + random.Jitter(size * 0.05), -b}, {a, -b + random.Jitter(size * 0.05)},
-                    {a + random.Jitter(size * 0.05), b}, {-a, b + random.Jitter(size * 0.05)}});
+    canvas.Polygon({{-a + random.Jitter(size * 0.05), -b},
+                    {a, -b + random.Jitter(size * 0.05)},
+                    {a + random.Jitter(size * 0.05), b},
+                    {-a, b + random.Jitter(size * 0.05)}});
     const Colour stone = colour.Mix(Colour::Hsv(random.Uniform(0, 360), 0.3, random.Uniform(0.4, 0.9)), 0.12);
     canvas.FillLinear(-a, -b, a, b, {{0, stone.Lighter(0.2)}, {0.5, stone}, {1, stone.Darker(0.25)}});
     canvas.Restore();
 }
 
-} // namespace
+}   // namespace
 
 namespace Scenes {
 
-void PaintStainedGlass(Canvas& canvas, int32_t kind, uint32_t seed)
-{
+void PaintStainedGlass(Canvas& canvas, int32_t kind, uint32_t seed) {
     SampleRandom random(seed);
     const double w = canvas.Width(), h = canvas.Height();
     const double unit = std::min(w, h) / 1000.0;
@@ -185,8 +182,7 @@ void PaintStainedGlass(Canvas& canvas, int32_t kind, uint32_t seed)
     }
 }
 
-void PaintTileMosaic(Canvas& canvas, int32_t kind, uint32_t seed)
-{
+void PaintTileMosaic(Canvas& canvas, int32_t kind, uint32_t seed) {
     SampleRandom random(seed);
     const double w = canvas.Width(), h = canvas.Height();
     const double unit = std::min(w, h) / 1000.0;
@@ -218,9 +214,10 @@ void PaintTileMosaic(Canvas& canvas, int32_t kind, uint32_t seed)
                 const double slope = unit * 30 / (unit * 120) * std::cos(x / (unit * 120) + phase);
                 const double depth = y / h;
                 const double crest = std::sin(x / (unit * 120) + phase * 2.7 + depth * 6);
-                Colour colour = depth > 0.8
-                    ? Colour::Hsv(random.Uniform(30, 45), random.Uniform(0.25, 0.5), random.Uniform(0.7, 0.95))
-                    : Colour::Hsv(185 + 40 * depth + 15 * crest, 0.65, 0.45 + 0.45 * (1 - depth));
+                Colour colour =
+                    depth > 0.8
+                        ? Colour::Hsv(random.Uniform(30, 45), random.Uniform(0.25, 0.5), random.Uniform(0.7, 0.95))
+                        : Colour::Hsv(185 + 40 * depth + 15 * crest, 0.65, 0.45 + 0.45 * (1 - depth));
                 if (crest > 0.93 && depth < 0.8)
                     colour = Colour::Rgb(0xF4F8FA);
                 Tile(canvas, random, x, y, std::atan(slope), size, colour);
@@ -229,8 +226,7 @@ void PaintTileMosaic(Canvas& canvas, int32_t kind, uint32_t seed)
     }
 }
 
-void PaintHexTiles(Canvas& canvas, int32_t kind, uint32_t seed)
-{
+void PaintHexTiles(Canvas& canvas, int32_t kind, uint32_t seed) {
     SampleRandom random(seed);
     const double w = canvas.Width(), h = canvas.Height();
     const double unit = std::min(w, h) / 1000.0;
@@ -250,10 +246,12 @@ void PaintHexTiles(Canvas& canvas, int32_t kind, uint32_t seed)
             const double r = radius * 0.93;
             if (kind == 0) {
                 // Comb cells: open ones glow with honey, some are capped with wax.
-                const Colour honey = Colour::Hsv(random.Uniform(28, 46), random.Uniform(0.75, 0.95), random.Uniform(0.75, 1));
+                const Colour honey =
+                    Colour::Hsv(random.Uniform(28, 46), random.Uniform(0.75, 0.95), random.Uniform(0.75, 1));
                 hexagon(cx, cy, r);
                 if (random.Chance(0.3)) {
-                    canvas.FillRadial(cx - r * 0.2, cy - r * 0.3, 0, r, {{0, Colour::Rgb(0xFFF0C0)}, {1, Colour::Rgb(0xD8B060)}});
+                    canvas.FillRadial(cx - r * 0.2, cy - r * 0.3, 0, r,
+                                      {{0, Colour::Rgb(0xFFF0C0)}, {1, Colour::Rgb(0xD8B060)}});
                     hexagon(cx, cy, r * 0.55);
                     canvas.Stroke(Colour::Rgb(0xC09040, 0.6), unit * 3);
                 } else {
@@ -289,4 +287,4 @@ void PaintHexTiles(Canvas& canvas, int32_t kind, uint32_t seed)
     }
 }
 
-} // namespace Scenes
+}   // namespace Scenes

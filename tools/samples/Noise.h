@@ -9,16 +9,14 @@
 
 class Noise {
 public:
-    Noise(SampleRandom& random, int32_t octaves) : octaves(octaves)
-    {
+    Noise(SampleRandom& random, int32_t octaves) : octaves(octaves) {
         for (double& v : values)
             v = random.Uniform(-1, 1);
     }
 
     // Sum of octaves, each twice the frequency and half the amplitude of the one before;
     // the result stays within -1..1.
-    double At(double x) const
-    {
+    double At(double x) const {
         double sum = 0, amplitude = 0.5, frequency = 1;
         for (int32_t i = 0; i < octaves; ++i) {
             sum += amplitude * Smooth(x * frequency + i * 17.31);
@@ -29,8 +27,7 @@ public:
     }
 
 private:
-    double Smooth(double x) const
-    {
+    double Smooth(double x) const {
         const double cell = std::floor(x);
         const double t = x - cell;
         const double s = t * t * (3 - 2 * t);

@@ -12,8 +12,7 @@
 namespace {
 
 // A petal from `base` pointing along `angle`: two cubic curves meeting at the tip.
-void Petal(Canvas& canvas, const Point& base, double angle, double length, double width)
-{
+void Petal(Canvas& canvas, const Point& base, double angle, double length, double width) {
     const double c = std::cos(angle), s = std::sin(angle);
     auto at = [&](double along, double across) {
         return Point{base.x + c * along - s * across, base.y + s * along + c * across};
@@ -26,9 +25,8 @@ void Petal(Canvas& canvas, const Point& base, double angle, double length, doubl
     canvas.ClosePath();
 }
 
-void Rosette(Canvas& canvas, const Point& centre, double radius, int32_t petals, double turn,
-             const Colour& petal, const Colour& heart)
-{
+void Rosette(Canvas& canvas, const Point& centre, double radius, int32_t petals, double turn, const Colour& petal,
+             const Colour& heart) {
     for (int32_t i = 0; i < petals; ++i)
         Petal(canvas, centre, turn + 2 * M_PI * i / petals, radius, radius * 0.3);
     canvas.FillRadial(centre.x, centre.y, 0, radius, {{0, petal.Lighter(0.3)}, {1, petal.Darker(0.2)}});
@@ -36,12 +34,11 @@ void Rosette(Canvas& canvas, const Point& centre, double radius, int32_t petals,
     canvas.Fill(heart);
 }
 
-} // namespace
+}   // namespace
 
 namespace Scenes {
 
-void PaintTruchet(Canvas& canvas, int32_t kind, uint32_t seed)
-{
+void PaintTruchet(Canvas& canvas, int32_t kind, uint32_t seed) {
     SampleRandom random(seed);
     const double w = canvas.Width(), h = canvas.Height();
     const double unit = std::min(w, h) / 1000.0;
@@ -88,8 +85,7 @@ void PaintTruchet(Canvas& canvas, int32_t kind, uint32_t seed)
         }
 }
 
-void PaintMandala(Canvas& canvas, int32_t kind, uint32_t seed)
-{
+void PaintMandala(Canvas& canvas, int32_t kind, uint32_t seed) {
     SampleRandom random(seed);
     const double w = canvas.Width(), h = canvas.Height();
     const double unit = std::min(w, h) / 1000.0;
@@ -99,8 +95,9 @@ void PaintMandala(Canvas& canvas, int32_t kind, uint32_t seed)
     const Point centre{w / 2, h / 2};
 
     canvas.Rectangle(0, 0, w, h);
-    canvas.FillRadial(centre.x, centre.y, 0, std::hypot(w, h) / 2,
-                      {{0, Colour::Rgb(kind == 0 ? 0x1A2A4A : 0x4A1A1A)}, {1, Colour::Rgb(kind == 0 ? 0x0A1020 : 0x200A0A)}});
+    canvas.FillRadial(
+        centre.x, centre.y, 0, std::hypot(w, h) / 2,
+        {{0, Colour::Rgb(kind == 0 ? 0x1A2A4A : 0x4A1A1A)}, {1, Colour::Rgb(kind == 0 ? 0x0A1020 : 0x200A0A)}});
     // A lattice of small rosettes behind, so no corner is empty.
     const double spacing = unit * 90;
     for (double y = 0; y < h + spacing; y += spacing)
@@ -127,7 +124,8 @@ void PaintMandala(Canvas& canvas, int32_t kind, uint32_t seed)
             const Point base{centre.x + std::cos(angle) * outer * 0.55, centre.y + std::sin(angle) * outer * 0.55};
             Petal(canvas, base, angle, outer * 0.45, outer * 0.45 * M_PI / petals * 1.6);
         }
-        canvas.FillRadial(centre.x, centre.y, outer * 0.5, outer, {{0, colour.Darker(0.2)}, {0.6, colour}, {1, colour.Lighter(0.4)}});
+        canvas.FillRadial(centre.x, centre.y, outer * 0.5, outer,
+                          {{0, colour.Darker(0.2)}, {0.6, colour}, {1, colour.Lighter(0.4)}});
         for (int32_t i = 0; i < petals; ++i) {
             const double angle = turn + 2 * M_PI * i / petals;
             const Point base{centre.x + std::cos(angle) * outer * 0.55, centre.y + std::sin(angle) * outer * 0.55};
@@ -146,8 +144,7 @@ void PaintMandala(Canvas& canvas, int32_t kind, uint32_t seed)
     Rosette(canvas, centre, radius * 0.09, 12, 0, Colour::Rgb(palette[2]), Colour::Rgb(palette[0]));
 }
 
-void PaintWaves(Canvas& canvas, uint32_t seed)
-{
+void PaintWaves(Canvas& canvas, uint32_t seed) {
     SampleRandom random(seed);
     const double w = canvas.Width(), h = canvas.Height();
     const double unit = std::min(w, h) / 1000.0;
@@ -175,12 +172,12 @@ void PaintWaves(Canvas& canvas, uint32_t seed)
     }
 }
 
-void PaintQuilt(Canvas& canvas, uint32_t seed)
-{
+void PaintQuilt(Canvas& canvas, uint32_t seed) {
     SampleRandom random(seed);
     const double w = canvas.Width(), h = canvas.Height();
     const double unit = std::min(w, h) / 1000.0;
-    const std::array<uint32_t, 8> fabrics = {0xC83A3A, 0x2A5A9A, 0xE8B040, 0x3A8A5A, 0x8A3A7A, 0xE87A4A, 0x4AAAC8, 0xF4E8D0};
+    const std::array<uint32_t, 8> fabrics = {0xC83A3A, 0x2A5A9A, 0xE8B040, 0x3A8A5A,
+                                             0x8A3A7A, 0xE87A4A, 0x4AAAC8, 0xF4E8D0};
     const double sashing = unit * 16;
     const double block = unit * 190;
     canvas.PaintAll(Colour::Rgb(0xF2EAD8));
@@ -214,7 +211,7 @@ void PaintQuilt(Canvas& canvas, uint32_t seed)
                 for (int32_t j = 0; j < 4; ++j) {
                     const double x = bx + i * q, y = by + j * q;
                     bool filled = false;
-                    if (pattern == 0) {          // pinwheel of half-square triangles
+                    if (pattern == 0) {   // pinwheel of half-square triangles
                         const bool flip = (i < 2) != (j < 2);
                         if (flip)
                             canvas.Polygon({{x, y}, {x + q, y}, {x + q, y + q}});
@@ -258,4 +255,4 @@ void PaintQuilt(Canvas& canvas, uint32_t seed)
         }
 }
 
-} // namespace Scenes
+}   // namespace Scenes

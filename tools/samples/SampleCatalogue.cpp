@@ -12,17 +12,25 @@ struct Size {
 // Landscape 4:3, 16:9, portrait 3:4 and square, at several resolutions so the gallery's
 // thumbnails and the cut see every proportion and a range of sizes.
 constexpr std::array<Size, 12> kSizes = {{
-    {1600, 1200}, {1920, 1080}, {900, 1200}, {1000, 1000},
-    {1200, 900}, {1600, 900}, {1200, 1600}, {1200, 1200},
-    {2000, 1500}, {1280, 720}, {768, 1024}, {800, 800},
+    {1600, 1200},
+    {1920, 1080},
+    {900, 1200},
+    {1000, 1000},
+    {1200, 900},
+    {1600, 900},
+    {1200, 1600},
+    {1200, 1200},
+    {2000, 1500},
+    {1280, 720},
+    {768, 1024},
+    {800, 800},
 }};
 
 class Builder {
 public:
     explicit Builder(SampleCategory& category) : category(category) {}
 
-    Builder& Add(const char* fileName, Scene scene, int32_t variant, uint32_t seed, size_t sizeIndex)
-    {
+    Builder& Add(const char* fileName, Scene scene, int32_t variant, uint32_t seed, size_t sizeIndex) {
         const Size size = kSizes[sizeIndex % kSizes.size()];
         category.pictures.push_back({fileName, scene, variant, seed, size.width, size.height});
         return *this;
@@ -32,12 +40,11 @@ private:
     SampleCategory& category;
 };
 
-} // namespace
+}   // namespace
 
 namespace SampleCatalogue {
 
-std::vector<SampleCategory> Categories()
-{
+std::vector<SampleCategory> Categories() {
     std::vector<SampleCategory> categories(4);
 
     // Landscape moods: 0 dawn, 1 noon, 2 sunset, 3 night, 4 autumn, 5 winter, 6 mist, 7 spring.
@@ -94,4 +101,4 @@ std::vector<SampleCategory> Categories()
     return categories;
 }
 
-} // namespace SampleCatalogue
+}   // namespace SampleCatalogue

@@ -10,4 +10,4 @@ namespace SampleCatalogue {
 
 std::vector<SampleCategory> Categories();
 
-} // namespace SampleCatalogue
+}   // namespace SampleCatalogue

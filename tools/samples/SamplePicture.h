@@ -6,16 +6,16 @@
 #include <string>
 
 enum class Scene {
-    Landscape,     // sky, mountains, hills, lake, trees; `variant` picks the time of day or season
-    FlowerField,   // rows of flowers running to the horizon
-    Skyline,       // a city by the water; `variant` picks day, dusk or night
-    StainedGlass,  // lead-lined glass cells
-    TileMosaic,    // small stone tiles laid in rings and waves
-    HexTiles,      // a hexagonal tiling of decorated tiles
-    Truchet,       // quarter-circle tiles forming meandering bands
-    Mandala,       // concentric rings of petals
-    Waves,         // layered ocean-wave scales
-    Quilt,         // a patchwork of pieced blocks
+    Landscape,      // sky, mountains, hills, lake, trees; `variant` picks the time of day or season
+    FlowerField,    // rows of flowers running to the horizon
+    Skyline,        // a city by the water; `variant` picks day, dusk or night
+    StainedGlass,   // lead-lined glass cells
+    TileMosaic,     // small stone tiles laid in rings and waves
+    HexTiles,       // a hexagonal tiling of decorated tiles
+    Truchet,        // quarter-circle tiles forming meandering bands
+    Mandala,        // concentric rings of petals
+    Waves,          // layered ocean-wave scales
+    Quilt,          // a patchwork of pieced blocks
 };
 
 struct SamplePicture {

@@ -8,15 +8,12 @@
 
 namespace Scenery {
 
-void Sky(Canvas& canvas, double horizonY, const Colour& zenith, const Colour& horizon)
-{
+void Sky(Canvas& canvas, double horizonY, const Colour& zenith, const Colour& horizon) {
     canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
-    canvas.FillLinear(0, 0, 0, horizonY,
-                      {{0, zenith}, {0.6, zenith.Mix(horizon, 0.55)}, {1, horizon}});
+    canvas.FillLinear(0, 0, 0, horizonY, {{0, zenith}, {0.6, zenith.Mix(horizon, 0.55)}, {1, horizon}});
 }
 
-void Sun(Canvas& canvas, double x, double y, double radius, const Colour& disc, const Colour& glow)
-{
+void Sun(Canvas& canvas, double x, double y, double radius, const Colour& disc, const Colour& glow) {
     canvas.Circle(x, y, radius * 6);
     canvas.FillRadial(x, y, radius * 0.8, radius * 6,
                       {{0, glow.WithAlpha(0.55)}, {0.35, glow.WithAlpha(0.18)}, {1, glow.WithAlpha(0)}});
@@ -24,21 +21,18 @@ void Sun(Canvas& canvas, double x, double y, double radius, const Colour& disc, 
     canvas.FillRadial(x, y, 0, radius, {{0, disc.Lighter(0.5)}, {0.8, disc}, {1, disc.Darker(0.05)}});
 }
 
-void Stars(Canvas& canvas, SampleRandom& random, double horizonY, int32_t count)
-{
+void Stars(Canvas& canvas, SampleRandom& random, double horizonY, int32_t count) {
     const double unit = std::min(canvas.Width(), canvas.Height()) / 1000.0;
     for (int32_t i = 0; i < count; ++i) {
         const double y = horizonY * std::pow(random.Uniform(0, 1), 1.4);
         const double fade = 1 - y / horizonY;
         canvas.Circle(random.Uniform(0, canvas.Width()), y, unit * random.Uniform(0.6, 2.2));
-        canvas.Fill(Colour::Hsv(random.Uniform(30, 230), random.Uniform(0, 0.25), 1,
-                                random.Uniform(0.4, 1) * fade));
+        canvas.Fill(Colour::Hsv(random.Uniform(30, 230), random.Uniform(0, 0.25), 1, random.Uniform(0.4, 1) * fade));
     }
 }
 
-void Clouds(Canvas& canvas, SampleRandom& random, double top, double bottom, int32_t count,
-            const Colour& light, const Colour& shade)
-{
+void Clouds(Canvas& canvas, SampleRandom& random, double top, double bottom, int32_t count, const Colour& light,
+            const Colour& shade) {
     const double w = canvas.Width();
     const double unit = std::min(w, static_cast<double>(canvas.Height())) / 1000.0;
     for (int32_t c = 0; c < count; ++c) {
@@ -65,8 +59,7 @@ void Clouds(Canvas& canvas, SampleRandom& random, double top, double bottom, int
     }
 }
 
-void Ripples(Canvas& canvas, SampleRandom& random, double top, double bottom, const Colour& colour)
-{
+void Ripples(Canvas& canvas, SampleRandom& random, double top, double bottom, const Colour& colour) {
     const double w = canvas.Width();
     const double unit = std::min(w, static_cast<double>(canvas.Height())) / 1000.0;
     const int32_t count = static_cast<int32_t>((bottom - top) / unit * 1.2);
@@ -81,8 +74,7 @@ void Ripples(Canvas& canvas, SampleRandom& random, double top, double bottom, co
     }
 }
 
-void Conifer(Canvas& canvas, SampleRandom& random, double x, double baseY, double height, const Colour& colour)
-{
+void Conifer(Canvas& canvas, SampleRandom& random, double x, double baseY, double height, const Colour& colour) {
     const double width = height * random.Uniform(0.32, 0.45);
     canvas.Rectangle(x - width * 0.06, baseY - height * 0.15, width * 0.12, height * 0.15);
     canvas.Fill(Colour::Rgb(0x4A3222));
@@ -106,9 +98,8 @@ void Conifer(Canvas& canvas, SampleRandom& random, double x, double baseY, doubl
     }
 }
 
-void Broadleaf(Canvas& canvas, SampleRandom& random, double x, double baseY, double height,
-               const Colour& colour, const Colour& trunk)
-{
+void Broadleaf(Canvas& canvas, SampleRandom& random, double x, double baseY, double height, const Colour& colour,
+               const Colour& trunk) {
     const double crown = height * 0.34;
     canvas.MoveTo(x - crown * 0.12, baseY);
     canvas.LineTo(x - crown * 0.06, baseY - height * 0.55);
@@ -129,9 +120,8 @@ void Broadleaf(Canvas& canvas, SampleRandom& random, double x, double baseY, dou
     }
 }
 
-std::vector<Point> Ridge(Canvas& canvas, SampleRandom& random, double baseY, double amplitude,
-                         double wavelength, int32_t octaves)
-{
+std::vector<Point> Ridge(Canvas& canvas, SampleRandom& random, double baseY, double amplitude, double wavelength,
+                         int32_t octaves) {
     Noise noise(random, octaves);
     const double offset = random.Uniform(0, 100);
     std::vector<Point> points;
@@ -141,8 +131,7 @@ std::vector<Point> Ridge(Canvas& canvas, SampleRandom& random, double baseY, dou
     return points;
 }
 
-void FillBelow(Canvas& canvas, const std::vector<Point>& ridge, const Colour& top, const Colour& bottom)
-{
+void FillBelow(Canvas& canvas, const std::vector<Point>& ridge, const Colour& top, const Colour& bottom) {
     double highest = canvas.Height();
     canvas.MoveTo(0, canvas.Height() + 1);
     for (const Point& p : ridge) {
@@ -154,4 +143,4 @@ void FillBelow(Canvas& canvas, const std::vector<Point>& ridge, const Colour& to
     canvas.FillLinear(0, highest, 0, canvas.Height(), {{0, top}, {1, bottom}});
 }
 
-} // namespace Scenery
+}   // namespace Scenery

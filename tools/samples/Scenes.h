@@ -21,4 +21,4 @@ void PaintMandala(Canvas& canvas, int32_t kind, uint32_t seed);
 void PaintWaves(Canvas& canvas, uint32_t seed);
 void PaintQuilt(Canvas& canvas, uint32_t seed);
 
-} // namespace Scenes
+}   // namespace Scenes

@@ -14,7 +14,7 @@ struct TimeOfDay {
     uint32_t zenith, horizon;
     uint32_t farBuildings, nearBuildings;
     uint32_t windowLit, windowDark;
-    double litShare;          // share of windows with a light on
+    double litShare;   // share of windows with a light on
     uint32_t water;
     bool night;
 };
@@ -28,8 +28,7 @@ constexpr std::array<TimeOfDay, 3> kTimes = {{
 
 // One row of buildings standing on `groundY`, from the left edge to the right.
 void Buildings(Canvas& canvas, SampleRandom& random, const TimeOfDay& time, double groundY, double minHeight,
-               double maxHeight, const Colour& body, double windowScale)
-{
+               double maxHeight, const Colour& body, double windowScale) {
     const double w = canvas.Width();
     const double unit = std::min(w, static_cast<double>(canvas.Height())) / 1000.0;
     double x = -random.Uniform(0, unit * 40);
@@ -40,7 +39,7 @@ void Buildings(Canvas& canvas, SampleRandom& random, const TimeOfDay& time, doub
         const Colour wall = body.Mix(Colour::Hsv(random.Uniform(0, 360), 0.3, 0.7), random.Uniform(0, 0.18));
         const int32_t roof = random.Int(0, 4);
         canvas.Rectangle(x, top, width, height + 2);
-        if (roof == 1) {          // spire
+        if (roof == 1) {   // spire
             canvas.Polygon({{x + width * 0.35, top}, {x + width * 0.5, top - height * 0.25}, {x + width * 0.65, top}});
         } else if (roof == 2) {   // stepped crown
             canvas.Rectangle(x + width * 0.15, top - height * 0.06, width * 0.7, height * 0.06 + 1);
@@ -77,12 +76,11 @@ void Buildings(Canvas& canvas, SampleRandom& random, const TimeOfDay& time, doub
     }
 }
 
-} // namespace
+}   // namespace
 
 namespace Scenes {
 
-void PaintSkyline(Canvas& canvas, int32_t timeIndex, uint32_t seed)
-{
+void PaintSkyline(Canvas& canvas, int32_t timeIndex, uint32_t seed) {
     SampleRandom random(seed);
     const TimeOfDay& time = kTimes[static_cast<size_t>(timeIndex) % kTimes.size()];
     const double w = canvas.Width(), h = canvas.Height();
@@ -122,15 +120,18 @@ void PaintSkyline(Canvas& canvas, int32_t timeIndex, uint32_t seed)
         const double size = unit * (25 + 60 * depth);
         const double x = random.Uniform(0.05, 0.95) * w;
         const Colour hull = Colour::Hsv(random.Uniform(0, 360), 0.6, time.night ? 0.3 : 0.7);
-        canvas.Polygon({{x - size, y - size * 0.25}, {x + size, y - size * 0.25}, {x + size * 0.7, y}, {x - size * 0.7, y}});
+        canvas.Polygon(
+            {{x - size, y - size * 0.25}, {x + size, y - size * 0.25}, {x + size * 0.7, y}, {x - size * 0.7, y}});
         canvas.Fill(hull);
-        canvas.Polygon({{x - size * 0.05, y - size * 0.3}, {x - size * 0.05, y - size * 1.8}, {x - size * 0.8, y - size * 0.35}});
+        canvas.Polygon(
+            {{x - size * 0.05, y - size * 0.3}, {x - size * 0.05, y - size * 1.8}, {x - size * 0.8, y - size * 0.35}});
         canvas.Fill(Colour::Rgb(time.night ? 0x8090B0 : 0xF8F4EC));
-        canvas.Polygon({{x + size * 0.05, y - size * 0.3}, {x + size * 0.05, y - size * 1.5}, {x + size * 0.6, y - size * 0.35}});
+        canvas.Polygon(
+            {{x + size * 0.05, y - size * 0.3}, {x + size * 0.05, y - size * 1.5}, {x + size * 0.6, y - size * 0.35}});
         canvas.Fill(Colour::Hsv(random.Uniform(0, 360), 0.5, time.night ? 0.4 : 0.95));
         canvas.Rectangle(x - size * 0.7, y, size * 1.4, size * 0.12);
         canvas.Fill(Colour::Rgb(0x000000, 0.2));
     }
 }
 
-} // namespace Scenes
+}   // namespace Scenes

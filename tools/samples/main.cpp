@@ -25,8 +25,7 @@ constexpr int32_t kJpegQuality = 90;
 constexpr size_t kWorkers = 2;
 
 // One line per category, then one per pack: tab-separated, since names hold blanks.
-void WriteManifest(const std::vector<SampleCategory>& categories, const std::filesystem::path& path)
-{
+void WriteManifest(const std::vector<SampleCategory>& categories, const std::filesystem::path& path) {
     std::ofstream file(path, std::ios::trunc);
     for (const SampleCategory& category : categories)
         file << "category\t" << category.id << '\t' << category.name << '\n';
@@ -41,10 +40,9 @@ void WriteManifest(const std::vector<SampleCategory>& categories, const std::fil
         throw std::runtime_error("cannot write " + path.string());
 }
 
-} // namespace
+}   // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2 || argc > 3 || (argc == 3 && std::strcmp(argv[2], "--png") != 0)) {
         std::cerr << "usage: tessiva-samples FOLDER [--png]\n";
         return 2;

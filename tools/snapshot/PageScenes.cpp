@@ -59,7 +59,7 @@ private:
     PageGameStart page;
 };
 
-}  // namespace
+}   // namespace
 
 std::unique_ptr<Scene> MakeGalleryScene(Board& board) { return std::make_unique<GalleryScene>(board); }
 std::unique_ptr<Scene> MakeSetupScene(Board& board) { return std::make_unique<SetupScene>(board); }

@@ -66,11 +66,9 @@ private:
     Picture picture{&page};
 };
 
-}  // namespace
+}   // namespace
 
 std::unique_ptr<Scene> MakeListViewScene() { return std::make_unique<ListViewScene>(); }
 std::unique_ptr<Scene> MakePauseScene() { return std::make_unique<PanelScene<DialogPause>>(); }
 std::unique_ptr<Scene> MakeYesNoScene() { return std::make_unique<PanelScene<DialogYesNo>>(); }
-std::unique_ptr<Scene> MakeCompleteScene() {
-    return std::make_unique<PanelScene<DialogGameComplete>>();
-}
+std::unique_ptr<Scene> MakeCompleteScene() { return std::make_unique<PanelScene<DialogGameComplete>>(); }

@@ -56,12 +56,11 @@ private:
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
                 const int sx = pageRect.left + x, sy = pageRect.top + y;
-                const bool onPanel = sx >= panelRect.left && sx < panelRect.right &&
-                                     sy >= panelRect.top && sy < panelRect.bottom;
-                const uint32_t argb =
-                    onPanel ? Headless::ReadPixel(this->Handle(), sx - panelRect.left,
-                                                  sy - panelRect.top)
-                            : Headless::ReadPixel(page, x, y);
+                const bool onPanel =
+                    sx >= panelRect.left && sx < panelRect.right && sy >= panelRect.top && sy < panelRect.bottom;
+                const uint32_t argb = onPanel
+                                          ? Headless::ReadPixel(this->Handle(), sx - panelRect.left, sy - panelRect.top)
+                                          : Headless::ReadPixel(page, x, y);
                 photo.SetPixel(x, y, Gdiplus::Color(argb));
             }
     }
@@ -69,7 +68,6 @@ private:
     HWND page;
     Gdiplus::Bitmap& photo;
 };
-
 
 // Shows the panel over the page and leaves the photograph of the two on the page, in the
 // picture control, which covers the page's whole client area.

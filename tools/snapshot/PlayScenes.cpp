@@ -26,8 +26,7 @@ void Assemble(Board& board, const Gdiplus::Rect& boardRect) {
     };
     const auto groupOf = [&](const Piece* piece) {
         return std::find_if(board.groups.begin(), board.groups.end(), [&](const auto& group) {
-            return std::find(group->pieces.begin(), group->pieces.end(), piece) !=
-                   group->pieces.end();
+            return std::find(group->pieces.begin(), group->pieces.end(), piece) != group->pieces.end();
         });
     };
     const int32_t width = static_cast<int32_t>(board.picture->GetWidth());
@@ -83,9 +82,7 @@ private:
     Picture photo{&page};
 };
 
-}  // namespace
+}   // namespace
 
 std::unique_ptr<Scene> MakePlayScene(Board& board) { return std::make_unique<PlayScene>(board, false); }
-std::unique_ptr<Scene> MakePlaySolvedScene(Board& board) {
-    return std::make_unique<PlayScene>(board, true);
-}
+std::unique_ptr<Scene> MakePlaySolvedScene(Board& board) { return std::make_unique<PlayScene>(board, true); }

@@ -46,19 +46,17 @@ private:
         wide.Text = "Back to Gallery";
         pause.Text = "Pause";
         clock.Text = "03:25";
-        PlaceInRow({&flatLeft, &shuffle, &joint1, &filter, &joint2, &wide, &joint3, &pause,
-                    &joint4, &clock, &flatRight},
-                   5, 5);
-        page.Children.insert(page.Children.end(),
-                             {&flatLeft, &shuffle, &joint1, &filter, &joint2, &wide, &joint3,
-                              &pause, &joint4, &clock, &flatRight});
+        PlaceInRow(
+            {&flatLeft, &shuffle, &joint1, &filter, &joint2, &wide, &joint3, &pause, &joint4, &clock, &flatRight}, 5,
+            5);
+        page.Children.insert(page.Children.end(), {&flatLeft, &shuffle, &joint1, &filter, &joint2, &wide, &joint3,
+                                                   &pause, &joint4, &clock, &flatRight});
     }
 
     // A single command between its two caps, placed right of the strip.
     void BuildCommand() {
         more.Place(300, 5);
-        page.Children.insert(page.Children.end(),
-                             {&more.button, &more.leftPiece, &more.rightPiece});
+        page.Children.insert(page.Children.end(), {&more.button, &more.leftPiece, &more.rightPiece});
     }
 
     void BuildCategories() {
@@ -111,9 +109,8 @@ private:
     }
 
     ScenePage page{StyleId::PlayPage};
-    Label flatLeft{StyleId::FlatLeftCap, &page}, joint1{StyleId::JointInOut, &page},
-        joint2{StyleId::JointOutIn, &page}, joint3{StyleId::JointInOut, &page},
-        joint4{StyleId::JointOutIn, &page}, flatRight{StyleId::FlatRightCap, &page};
+    Label flatLeft{StyleId::FlatLeftCap, &page}, joint1{StyleId::JointInOut, &page}, joint2{StyleId::JointOutIn, &page},
+        joint3{StyleId::JointInOut, &page}, joint4{StyleId::JointOutIn, &page}, flatRight{StyleId::FlatRightCap, &page};
     Button shuffle{StyleId::ShuffleButton, &page}, wide{StyleId::BackToGalleryButton, &page},
         pause{StyleId::PauseButton, &page};
     MultiStateButton filter{StyleId::FilterButton, &page};
@@ -130,6 +127,6 @@ private:
     Button previous{StyleId::PreviousPageButton, &panel}, next{StyleId::NextPageButton, &panel};
 };
 
-}  // namespace
+}   // namespace
 
 std::unique_ptr<Scene> MakeToolkitScene() { return std::make_unique<ToolkitScene>(); }

@@ -72,17 +72,15 @@ bool Capture(HWND window, const std::string& path, int width) {
     return reduced.SavePng(path) == Gdiplus::Ok;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     const int width = argc == 4 ? ParseWidth(argv[3]) : 0;
     if ((argc != 3 && argc != 4) || (argc == 4 && width <= 0))
-        return Fail(kUsageError,
-                    "usage: tessiva-snapshot SCENE OUT.png [WIDTH] (scenes: " + SceneNames() + ")");
+        return Fail(kUsageError, "usage: tessiva-snapshot SCENE OUT.png [WIDTH] (scenes: " + SceneNames() + ")");
     const SceneEntry* entry = FindScene(argv[1]);
     if (!entry)
-        return Fail(kUsageError, "unknown scene '" + std::string(argv[1]) + "' (scenes: " +
-                                     SceneNames() + ")");
+        return Fail(kUsageError, "unknown scene '" + std::string(argv[1]) + "' (scenes: " + SceneNames() + ")");
     const std::string out = argv[2];
 
     try {

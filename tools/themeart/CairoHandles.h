@@ -11,4 +11,4 @@ namespace ThemeArt {
 using SurfacePtr = UniqueHandle<cairo_surface_t, cairo_surface_destroy>;
 using ContextPtr = UniqueHandle<cairo_t, cairo_destroy>;
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

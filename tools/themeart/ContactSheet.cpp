@@ -18,8 +18,12 @@ using namespace Gdiplus;
 class Sheet {
 public:
     Sheet(const std::string& themeFolder, const std::string& uiFolder)
-        : themeFolder(themeFolder), uiFolder(uiFolder), canvas(940, 560), g(&canvas),
-          font("Arial", 15.0f, FontStyleRegular, UnitPixel), smallFont("Arial", 12.0f, FontStyleRegular, UnitPixel),
+        : themeFolder(themeFolder),
+          uiFolder(uiFolder),
+          canvas(940, 560),
+          g(&canvas),
+          font("Arial", 15.0f, FontStyleRegular, UnitPixel),
+          smallFont("Arial", 12.0f, FontStyleRegular, UnitPixel),
           white(Color(0xFFFFFFFF)) {
         centred.SetAlignment(StringAlignmentCenter);
         centred.SetLineAlignment(StringAlignmentCenter);
@@ -75,17 +79,18 @@ public:
         Command(x, 30, StyleId::MorePuzzlesButton, "More Puzzles");
 
         Label("Play page strip: flat ends, middles 80 / 100, joints In-Out and Out-In", 20, 90);
-        const int stripRight = Strip(20, 110, {{StyleId::FlatLeftCap, ""},
-                                               {StyleId::ShuffleButton, "Shuffle"},
-                                               {StyleId::JointInOut, ""},
-                                               {StyleId::FilterButton, "Edges Only"},
-                                               {StyleId::JointOutIn, ""},
-                                               {StyleId::PlayGalleryButton, "Gallery"},
-                                               {StyleId::JointInOut, ""},
-                                               {StyleId::PauseButton, "Pause"},
-                                               {StyleId::JointOutIn, ""},
-                                               {StyleId::TimeLabel, "03:25"},
-                                               {StyleId::FlatRightCap, ""}});
+        const int stripRight = Strip(20, 110,
+                                     {{StyleId::FlatLeftCap, ""},
+                                      {StyleId::ShuffleButton, "Shuffle"},
+                                      {StyleId::JointInOut, ""},
+                                      {StyleId::FilterButton, "Edges Only"},
+                                      {StyleId::JointOutIn, ""},
+                                      {StyleId::PlayGalleryButton, "Gallery"},
+                                      {StyleId::JointInOut, ""},
+                                      {StyleId::PauseButton, "Pause"},
+                                      {StyleId::JointOutIn, ""},
+                                      {StyleId::TimeLabel, "03:25"},
+                                      {StyleId::FlatRightCap, ""}});
 
         Label("Panel and set-up commands", 20, 170);
         x = Command(20, 190, StyleId::YesButton, "Yes") + 40;
@@ -115,8 +120,8 @@ public:
                                 int(track->GetHeight())));
         const int value = 7;   // of 2..25
         const int thumbX = 520 + (value - 2) * (int(track->GetWidth()) - int(thumb->GetWidth())) / 23;
-        g.DrawImage(thumb, Rect(thumbX, sliderY + (sliderHeight - int(thumb->GetHeight())) / 2,
-                                int(thumb->GetWidth()), int(thumb->GetHeight())));
+        g.DrawImage(thumb, Rect(thumbX, sliderY + (sliderHeight - int(thumb->GetHeight())) / 2, int(thumb->GetWidth()),
+                                int(thumb->GetHeight())));
         Bitmap* magnifier = UiImage("Magnifier.png");
         g.DrawImage(magnifier, Rect(760, 278, int(magnifier->GetWidth()), int(magnifier->GetHeight())));
         g.DrawImage(magnifier, Rect(810, 286, 15, 15));
@@ -151,11 +156,11 @@ private:
     bool ok = true;
 };
 
-}  // namespace
+}   // namespace
 
 bool WriteContactSheet(const std::string& themeFolder, const std::string& uiFolder, const std::string& outPath) {
     Sheet sheet(themeFolder, uiFolder);
     return sheet.Build(outPath);
 }
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

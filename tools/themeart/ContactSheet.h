@@ -11,4 +11,4 @@ namespace ThemeArt {
 // when an image is missing or the file cannot be written.
 bool WriteContactSheet(const std::string& themeFolder, const std::string& uiFolder, const std::string& outPath);
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

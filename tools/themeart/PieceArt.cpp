@@ -16,21 +16,16 @@ namespace {
 // across it, 1000 = the head's far side; negative values bow the shoulders the other way):
 // a start point and six cubic segments, symmetric about u = 500. The neck (u 410..590) is
 // about half as wide as the round head (u 310..690).
-constexpr double kKnob[19][2] = {
-    {0, 0},
-    {150, -80}, {340, -70}, {410, 60},     // shoulder into the neck
-    {440, 160}, {330, 300}, {310, 560},    // neck out to the head's widest point
-    {295, 780}, {380, 1000}, {500, 1000},  // over the head
-    {620, 1000}, {705, 780}, {690, 560},
-    {670, 300}, {560, 160}, {590, 60},
-    {660, -70}, {850, -80}, {1000, 0}};
+constexpr double kKnob[19][2] = {{0, 0},      {150, -80},  {340, -70},  {410, 60},   // shoulder into the neck
+                                 {440, 160},  {330, 300},  {310, 560},    // neck out to the head's widest point
+                                 {295, 780},  {380, 1000}, {500, 1000},   // over the head
+                                 {620, 1000}, {705, 780},  {690, 560},  {670, 300}, {560, 160},
+                                 {590, 60},   {660, -70},  {850, -80},  {1000, 0}};
 constexpr int kKnobPoints = 19;
 
-void SetRgb(cairo_t* cr, const Rgb& c, double alpha = 1.0) {
-    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
-}
+void SetRgb(cairo_t* cr, const Rgb& c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
 
-}  // namespace
+}   // namespace
 
 void AddKnob(cairo_t* cr, double x1, double y1, double depth) {
     double x0, y0;
@@ -155,4 +150,4 @@ void RoundedRectangle(cairo_t* cr, double x, double y, double w, double h, doubl
     cairo_close_path(cr);
 }
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

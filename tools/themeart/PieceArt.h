@@ -32,10 +32,10 @@ struct PieceOutline {
     Side leftSide = Side::Open, rightSide = Side::Open;
     bool topSocket = false, bottomSocket = false;   // centred on socketX
     double socketX = 0;
-    double tabDepth = 12.0;       // how far a side's tab reaches out (or its socket in)
-    double socketDepth = 8.0;     // the top and bottom sockets
-    double socketSpan = 26.0;     // the length of edge the top and bottom sockets take
-    double cornerRadius = 5.0;    // for rounded sides
+    double tabDepth = 12.0;      // how far a side's tab reaches out (or its socket in)
+    double socketDepth = 8.0;    // the top and bottom sockets
+    double socketSpan = 26.0;    // the length of edge the top and bottom sockets take
+    double cornerRadius = 5.0;   // for rounded sides
 };
 
 // Appends an edge from the current point to (x1, y1) shaped as a knob that reaches `depth`
@@ -55,4 +55,4 @@ void DrawPieces(cairo_t* cr, const std::vector<PieceOutline>& pieces, const Pale
 // A rounded rectangle as the current path.
 void RoundedRectangle(cairo_t* cr, double x, double y, double w, double h, double radius);
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

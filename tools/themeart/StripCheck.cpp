@@ -36,7 +36,7 @@ int Difference(uint32_t a, uint32_t b) {
     return worst;
 }
 
-}  // namespace
+}   // namespace
 
 std::vector<std::string> CheckStripEdges(int& pairsChecked) {
     std::map<std::string, SurfacePtr> images;
@@ -84,4 +84,4 @@ std::vector<std::string> CheckStripEdges(int& pairsChecked) {
     return problems;
 }
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

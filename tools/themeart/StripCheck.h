@@ -12,4 +12,4 @@ namespace ThemeArt {
 // and counts the pairs compared.
 std::vector<std::string> CheckStripEdges(int& pairsChecked);
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

@@ -17,8 +17,7 @@ namespace {
 
 // Writes to a temporary name first so that a reader never sees half a file.
 bool WriteImage(const ThemeArt::ThemeImage& image, const std::string& folder) {
-    ThemeArt::SurfacePtr surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
+    ThemeArt::SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
     {
         ThemeArt::ContextPtr cr(cairo_create(surface.get()));
         image.paint(cr.get());
@@ -39,7 +38,7 @@ std::string AsFolder(std::string path) {
     return path;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     // A file the theme registers but nobody draws would leave its controls without an image.

@@ -216,7 +216,7 @@ ThemeImage Themed(StyleId style, ImageState state, int width, int height, std::f
     return {std::string(ThemeFileName(style, state)), Folder::Theme, width, height, std::move(paint)};
 }
 
-}  // namespace
+}   // namespace
 
 std::vector<ThemeImage> AllImages() {
     using enum ImageState;
@@ -262,4 +262,4 @@ std::vector<std::string> UndrawnThemeFiles() {
     return undrawn;
 }
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

@@ -12,8 +12,8 @@ namespace ThemeArt {
 
 // Sizes the toolkit's layout follows (a control's natural size is its image's size).
 constexpr int kStripHeight = 40;
-constexpr int kCapWidth = 22;        // a cap with a tab reaching out
-constexpr int kFlatCapWidth = 12;    // the flat ends of the long strip
+constexpr int kCapWidth = 22;       // a cap with a tab reaching out
+constexpr int kFlatCapWidth = 12;   // the flat ends of the long strip
 constexpr int kJointWidth = 32;
 
 enum class Folder { Theme, Ui };
@@ -32,4 +32,4 @@ std::vector<ThemeImage> AllImages();
 // The files of the theme's table that AllImages does not draw; empty when it draws them all.
 std::vector<std::string> UndrawnThemeFiles();
 
-}  // namespace ThemeArt
+}   // namespace ThemeArt

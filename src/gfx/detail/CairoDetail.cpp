@@ -55,8 +55,8 @@ void AppendPath(cairo_t* cr, const GraphicsPath& path) {
         if (kind == GraphicsPath::TypeStart) {
             cairo_move_to(cr, points[i].X, points[i].Y);
         } else if (kind == GraphicsPath::TypeBezier && i + 2 < points.size()) {
-            cairo_curve_to(cr, points[i].X, points[i].Y, points[i + 1].X, points[i + 1].Y,
-                           points[i + 2].X, points[i + 2].Y);
+            cairo_curve_to(cr, points[i].X, points[i].Y, points[i + 1].X, points[i + 1].Y, points[i + 2].X,
+                           points[i + 2].Y);
             last = i + 2;
         } else {
             cairo_line_to(cr, points[i].X, points[i].Y);
@@ -76,8 +76,8 @@ void RasterisePath(const GraphicsPath& path, PathMask& mask) {
         return;
     ContextPtr cr(cairo_create(surface.get()));
     cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
-    cairo_set_fill_rule(cr.get(), path.GetFillMode() == FillModeAlternate ? CAIRO_FILL_RULE_EVEN_ODD
-                                                                          : CAIRO_FILL_RULE_WINDING);
+    cairo_set_fill_rule(cr.get(),
+                        path.GetFillMode() == FillModeAlternate ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
     cairo_translate(cr.get(), -area.X, -area.Y);
     AppendPath(cr.get(), path);
     cairo_set_source_rgba(cr.get(), 0, 0, 0, 1);
@@ -96,5 +96,4 @@ void RasterisePath(const GraphicsPath& path, PathMask& mask) {
     }
 }
 
-
-}  // namespace Gdiplus::Detail
+}   // namespace Gdiplus::Detail

@@ -95,7 +95,7 @@ public:
 // The cairo objects behind the public classes: those classes let only the drawing layer's
 // own code reach them, through here.
 struct Access {
-    static SurfaceHolder* Surface(const Bitmap* bitmap);   // null for no bitmap or a failed one
+    static SurfaceHolder* Surface(const Bitmap* bitmap);        // null for no bitmap or a failed one
     static PatternHolder* Pattern(const TextureBrush& brush);   // null when the image was unusable
     static const FontDescription& Description(const Font& font);
 };
@@ -112,5 +112,5 @@ bool SetSourceBrush(cairo_t* cr, const Brush* brush);
 // smoothing mode 1, and keeps which pixels were painted; no bits when the area is too large.
 void RasterisePath(const GraphicsPath& path, PathMask& mask);
 
-}  // namespace Detail
-}  // namespace Gdiplus
+}   // namespace Detail
+}   // namespace Gdiplus

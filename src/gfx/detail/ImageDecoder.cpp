@@ -73,15 +73,9 @@ uint32_t BigEndian32(const uint8_t* p) {
 uint32_t LittleEndian32(const uint8_t* p) {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
-uint32_t LittleEndian16(const uint8_t* p) {
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8);
-}
-uint32_t Read16(const uint8_t* p, bool little) {
-    return little ? LittleEndian16(p) : (uint32_t(p[0]) << 8) | p[1];
-}
-uint32_t Read32(const uint8_t* p, bool little) {
-    return little ? LittleEndian32(p) : BigEndian32(p);
-}
+uint32_t LittleEndian16(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8); }
+uint32_t Read16(const uint8_t* p, bool little) { return little ? LittleEndian16(p) : (uint32_t(p[0]) << 8) | p[1]; }
+uint32_t Read32(const uint8_t* p, bool little) { return little ? LittleEndian32(p) : BigEndian32(p); }
 
 struct Format {
     const char* sdlType = nullptr;   // null: not a format we decode
@@ -301,9 +295,7 @@ bool Peek(const std::vector<uint8_t>& b, Format& f) {
     return false;
 }
 
-bool IsJpeg(const std::vector<uint8_t>& b) {
-    return b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF;
-}
+bool IsJpeg(const std::vector<uint8_t>& b) { return b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF; }
 
 // ---- JPEG, through libjpeg's own interface: unlike TurboJPEG's, it names every warning, so a
 // warning after which nothing of the picture is missing can be told from lost data.
@@ -431,7 +423,8 @@ bool RunJpeg(JpegDecode& d, const std::vector<uint8_t>& bytes, const Size& atLea
     // progressive picture); it refuses a picture that needs more. Never 0: that is no limit.
     d.info.mem->max_memory_to_use = static_cast<long>(kDecodeBudget - pictureBytes);
 
-    d.surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, int(d.info.output_width), int(d.info.output_height)));
+    d.surface.reset(
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, int(d.info.output_width), int(d.info.output_height)));
     if (cairo_surface_status(d.surface.get()) != CAIRO_STATUS_SUCCESS)
         return Refuse(d, OutOfMemory);
     cairo_surface_flush(d.surface.get());
@@ -484,7 +477,7 @@ Status DecodeWithSdl(const std::vector<uint8_t>& bytes, const Format& format, Su
     return Ok;
 }
 
-}  // namespace
+}   // namespace
 
 bool AcceptableSize(int64_t width, int64_t height) {
     return width <= Bitmap::kMaxSide && height <= Bitmap::kMaxSide && width * height <= Bitmap::kMaxPixels;
@@ -520,4 +513,4 @@ Status DecodeImageFile(const std::string& path, const Size& atLeast, SurfacePtr&
     return DecodeWithSdl(bytes, format, out);
 }
 
-}  // namespace Gdiplus::Detail
+}   // namespace Gdiplus::Detail

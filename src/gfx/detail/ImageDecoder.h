@@ -22,4 +22,4 @@ Status ReadJpegFileSize(const std::string& path, Size& size);
 // Whether a picture of that size may be held.
 bool AcceptableSize(int64_t width, int64_t height);
 
-}  // namespace Gdiplus::Detail
+}   // namespace Gdiplus::Detail

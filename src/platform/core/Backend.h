@@ -30,8 +30,8 @@ public:
     virtual RECT WorkArea() = 0;
 
     // A top-level window's native counterpart; `owner` is set for owned pop-ups.
-    virtual bool CreateNative(HWND window, const std::string& title, const RECT& screenRect,
-                              DWORD style, const std::string& iconResource, HWND owner) = 0;
+    virtual bool CreateNative(HWND window, const std::string& title, const RECT& screenRect, DWORD style,
+                              const std::string& iconResource, HWND owner) = 0;
     virtual void DestroyNative(HWND window) = 0;
     virtual void SetNativeText(HWND window, const std::string& text) = 0;
     virtual void MoveNative(HWND window, const RECT& screenRect) = 0;
@@ -42,8 +42,8 @@ public:
     // Copies to the top-level window's client rectangles: from `source` (the pixel at
     // rect point p comes from source point p - offset), or the colour `fill` when it is null;
     // the rectangles reach the screen at once.
-    virtual void Present(HWND window, const std::vector<RECT>& rects, const PixelBuffer* source,
-                         POINT offset, uint32_t fill) = 0;
+    virtual void Present(HWND window, const std::vector<RECT>& rects, const PixelBuffer* source, POINT offset,
+                         uint32_t fill) = 0;
 
     virtual bool CursorPos(POINT& screen) = 0;
     virtual void CaptureMouse(bool capture) = 0;

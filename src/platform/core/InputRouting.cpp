@@ -28,8 +28,8 @@ bool InputRouting::ReleaseCapture() {
 HCURSOR InputRouting::SetCursor(HCURSOR cursor) {
     const HCURSOR previous = currentCursor;
     currentCursor = cursor;
-    backend.ShowCursorShape(
-        cursor == SystemCursorHandle(SystemCursor::Wait) ? SystemCursor::Wait : SystemCursor::Arrow);
+    backend.ShowCursorShape(cursor == SystemCursorHandle(SystemCursor::Wait) ? SystemCursor::Wait
+                                                                             : SystemCursor::Arrow);
     return previous;
 }
 
@@ -48,8 +48,8 @@ HWND InputRouting::MouseTarget(HWND topLevel, POINT client) const {
         const WindowRecord* hit = nullptr;
         for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
             const WindowRecord* c = tree.Find(*it);
-            if (c && (c->style & WS_VISIBLE) && p.x >= c->rect.left && p.x < c->rect.right &&
-                p.y >= c->rect.top && p.y < c->rect.bottom) {
+            if (c && (c->style & WS_VISIBLE) && p.x >= c->rect.left && p.x < c->rect.right && p.y >= c->rect.top &&
+                p.y < c->rect.bottom) {
                 hit = c;
                 break;
             }

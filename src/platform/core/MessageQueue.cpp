@@ -21,9 +21,7 @@ void MessageQueue::SetTimer(HWND window, UINT_PTR id, UINT elapse, uint32_t now)
 }
 
 bool MessageQueue::KillTimer(HWND window, UINT_PTR id) {
-    std::erase_if(posted, [&](const MSG& m) {
-        return m.hwnd == window && m.message == WM_TIMER && m.wParam == id;
-    });
+    std::erase_if(posted, [&](const MSG& m) { return m.hwnd == window && m.message == WM_TIMER && m.wParam == id; });
     return timers.erase({HandleValue(window), id}) > 0;
 }
 
@@ -43,8 +41,7 @@ std::optional<int> MessageQueue::NextTimerDelay(uint32_t now) const {
     return delay;
 }
 
-std::optional<MSG> MessageQueue::Take(bool remove, uint32_t now,
-                                      const std::function<HWND()>& invalidWindow) {
+std::optional<MSG> MessageQueue::Take(bool remove, uint32_t now, const std::function<HWND()>& invalidWindow) {
     if (!posted.empty()) {
         const MSG msg = posted.front();
         if (remove)

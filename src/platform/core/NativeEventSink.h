@@ -13,8 +13,7 @@ public:
     virtual void OnNativeMouse(HWND topLevel, UINT message, POINT client) = 0;
     // The window's state and screen rectangle now; a minimised window keeps the rectangle it
     // had, so `screenRect` is not read then.
-    virtual void OnNativeState(HWND topLevel, const RECT& screenRect, bool minimized,
-                               bool maximized) = 0;
+    virtual void OnNativeState(HWND topLevel, const RECT& screenRect, bool minimized, bool maximized) = 0;
     virtual void OnNativeMoved(HWND topLevel, POINT screenOrigin) = 0;
     // What the window showed was lost and must be painted again.
     virtual void OnNativeExposed(HWND topLevel) = 0;

@@ -21,12 +21,11 @@ NativeWindowStates::State NativeWindowStates::Restored(HWND window, bool nativeM
     const bool fromMinimized = entry.reported.minimized;
     if (!fromMinimized)
         entry.maximizedByHand = false;
-    return Report(entry, {false, nativeMaximized || entry.maximizedByHand ||
-                                     (fromMinimized && entry.reported.maximized)});
+    return Report(entry,
+                  {false, nativeMaximized || entry.maximizedByHand || (fromMinimized && entry.reported.maximized)});
 }
 
-std::optional<NativeWindowStates::State> NativeWindowStates::Resized(HWND window,
-                                                                     bool nativeMaximized) {
+std::optional<NativeWindowStates::State> NativeWindowStates::Resized(HWND window, bool nativeMaximized) {
     Entry& entry = windows[window];
     if (entry.reported.minimized)
         return std::nullopt;

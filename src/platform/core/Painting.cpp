@@ -16,7 +16,7 @@ namespace {
 constexpr uintptr_t kWindowDcTag = 1;   // GetDC: the whole visible client area
 constexpr uintptr_t kPaintDcTag = 2;    // BeginPaint: clipped to the invalid area
 
-}  // namespace
+}   // namespace
 
 HDC Painting::BeginPaint(HWND window, PAINTSTRUCT& paint) {
     WindowRecord* w = tree.Find(window);
@@ -31,8 +31,7 @@ HDC Painting::BeginPaint(HWND window, PAINTSTRUCT& paint) {
     paintClips[HandleValue(window)] = paint.rcPaint;
     paint.hdc = reinterpret_cast<HDC>(HandleValue(window) | kPaintDcTag);
     if (erase)
-        paint.fErase =
-            tree.CallProc(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint.hdc), 0) == 0;
+        paint.fErase = tree.CallProc(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint.hdc), 0) == 0;
     return paint.hdc;
 }
 
@@ -54,8 +53,7 @@ HWND Painting::WindowFromDC(HDC dc) const {
     return tree.Find(window) ? window : nullptr;
 }
 
-bool Painting::BitBlt(HDC dc, int x, int y, int width, int height, const PixelBuffer& source,
-                      int srcX, int srcY) {
+bool Painting::BitBlt(HDC dc, int x, int y, int width, int height, const PixelBuffer& source, int srcX, int srcY) {
     const HWND window = WindowFromDC(dc);
     if (!window || !source.pixels || width <= 0 || height <= 0)
         return false;
@@ -205,8 +203,7 @@ Region::Rects Painting::VisibleRegion(const WindowRecord& window) const {
         Clip(region, Offset(parent->ClientArea(), parentOrigin.x, parentOrigin.y));
         if (w->style & WS_CLIPSIBLINGS) {
             const auto self = std::find(parent->children.begin(), parent->children.end(), w->handle);
-            for (auto it = self == parent->children.end() ? self : self + 1;
-                 it != parent->children.end(); ++it) {
+            for (auto it = self == parent->children.end() ? self : self + 1; it != parent->children.end(); ++it) {
                 const WindowRecord* sibling = tree.Find(*it);
                 if (sibling && (sibling->style & WS_VISIBLE))
                     Region::Subtract(region, Offset(sibling->rect, parentOrigin.x, parentOrigin.y));
@@ -217,8 +214,7 @@ Region::Rects Painting::VisibleRegion(const WindowRecord& window) const {
     return region;
 }
 
-void Painting::Present(HWND window, const RECT& clientRect, const PixelBuffer* source,
-                       POINT srcOrigin, uint32_t fill) {
+void Painting::Present(HWND window, const RECT& clientRect, const PixelBuffer* source, POINT srcOrigin, uint32_t fill) {
     const WindowRecord* w = tree.Find(window);
     if (!w)
         return;
@@ -228,7 +224,6 @@ void Painting::Present(HWND window, const RECT& clientRect, const PixelBuffer* s
     if (region.empty())
         return;
     // Rectangle point p shows source point p - offset.
-    const POINT offset{origin.x + clientRect.left - srcOrigin.x,
-                       origin.y + clientRect.top - srcOrigin.y};
+    const POINT offset{origin.x + clientRect.left - srcOrigin.x, origin.y + clientRect.top - srcOrigin.y};
     backend.Present(tree.GetRoot(window), region, source, offset, fill);
 }

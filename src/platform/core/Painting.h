@@ -25,8 +25,7 @@ public:
     HDC GetDC(HWND window);
     int ReleaseDC(HWND window, HDC dc);
     HWND WindowFromDC(HDC dc) const;
-    bool BitBlt(HDC dc, int x, int y, int width, int height, const PixelBuffer& source, int srcX,
-                int srcY);
+    bool BitBlt(HDC dc, int x, int y, int width, int height, const PixelBuffer& source, int srcX, int srcY);
     bool FillRect(HDC dc, const RECT& rect, uint32_t argb);
 
     bool InvalidateRect(HWND window, const RECT* rect, bool erase);
@@ -46,8 +45,7 @@ private:
     HWND FirstInvalidIn(HWND window) const;
     POINT ClientOriginInRoot(const WindowRecord& window) const;
     Region::Rects VisibleRegion(const WindowRecord& window) const;
-    void Present(HWND window, const RECT& clientRect, const PixelBuffer* source, POINT srcOrigin,
-                 uint32_t fill);
+    void Present(HWND window, const RECT& clientRect, const PixelBuffer* source, POINT srcOrigin, uint32_t fill);
 
     WindowTree& tree;
     Backend& backend;

@@ -8,8 +8,7 @@ namespace Region {
 bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 RECT Intersect(const RECT& a, const RECT& b) {
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-           std::min(a.bottom, b.bottom)};
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
     return IsEmpty(r) ? RECT{} : r;
 }
 
@@ -18,8 +17,7 @@ RECT Union(const RECT& a, const RECT& b) {
         return b;
     if (IsEmpty(b))
         return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
 RECT Offset(RECT r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
@@ -54,4 +52,4 @@ void Clip(Rects& region, const RECT& clip) {
     region.swap(result);
 }
 
-}  // namespace Region
+}   // namespace Region

@@ -25,4 +25,4 @@ void Subtract(Rects& region, const RECT& cut);
 // Keeps only what lies inside the clip; empty pieces are dropped.
 void Clip(Rects& region, const RECT& clip);
 
-}  // namespace Region
+}   // namespace Region

@@ -142,10 +142,9 @@ bool WindowSystem::Resize(HWND window, const RECT& rect, std::optional<WPARAM> k
     if (!sizeChanged && !kind)
         return false;
     const WPARAM sizeKind = kind.value_or(w->maximized ? SIZE_MAXIMIZED : SIZE_RESTORED);
-    const LPARAM size = sizeKind == SIZE_MINIMIZED
-                            ? 0
-                            : MAKELPARAM(static_cast<uint32_t>(rect.right - rect.left),
-                                         static_cast<uint32_t>(rect.bottom - rect.top));
+    const LPARAM size = sizeKind == SIZE_MINIMIZED ? 0
+                                                   : MAKELPARAM(static_cast<uint32_t>(rect.right - rect.left),
+                                                                static_cast<uint32_t>(rect.bottom - rect.top));
     CallProc(window, WM_SIZE, sizeKind, size);
     return true;
 }

@@ -19,8 +19,8 @@ inline HWND ToHwnd(uintptr_t value) { return reinterpret_cast<HWND>(value); }
 struct WindowRecord {
     HWND handle = nullptr;
     WNDCLASS windowClass;
-    HWND parent = nullptr;   // child windows
-    HWND owner = nullptr;    // owned top-level windows
+    HWND parent = nullptr;        // child windows
+    HWND owner = nullptr;         // owned top-level windows
     std::vector<HWND> children;   // in creation order: later ones lie on top
     DWORD style = 0;
     DWORD exStyle = 0;

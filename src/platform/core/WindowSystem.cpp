@@ -25,7 +25,7 @@ uintptr_t nextHandle = 0x1000;
 // The system window colour behind COLOR_WINDOW + 1.
 constexpr uint32_t kWindowColour = 0xFFFFFFFF;
 
-}  // namespace
+}   // namespace
 
 WindowSystem::WindowSystem(std::unique_ptr<Backend> backend) : backend(std::move(backend)) {
     this->backend->Attach(*this);
@@ -86,9 +86,8 @@ bool WindowSystem::GetClassInfo(const std::string& className, WNDCLASS& windowCl
     return true;
 }
 
-HWND WindowSystem::CreateWindowEx(DWORD exStyle, const std::string& className,
-                                  const std::string& text, DWORD style, int x, int y, int width,
-                                  int height, HWND parent, void* createParams) {
+HWND WindowSystem::CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& text, DWORD style,
+                                  int x, int y, int width, int height, HWND parent, void* createParams) {
     const auto cls = classes.find(className);
     if (cls == classes.end())
         return nullptr;
@@ -128,8 +127,7 @@ HWND WindowSystem::CreateWindowEx(DWORD exStyle, const std::string& className,
     window->rect = {x, y, x + std::max(width, 0), y + std::max(height, 0)};
 
     if (!child) {
-        if (!backend->CreateNative(handle, text, window->rect, style,
-                                   window->windowClass.iconResource, window->owner))
+        if (!backend->CreateNative(handle, text, window->rect, style, window->windowClass.iconResource, window->owner))
             return nullptr;
         window->classLock = std::make_unique<WindowClassLock>(className);
     }
@@ -161,8 +159,7 @@ HWND WindowSystem::CreateWindowEx(DWORD exStyle, const std::string& className,
     if (!Find(handle))
         return nullptr;
     CallProc(handle, WM_SIZE, SIZE_RESTORED,
-             MAKELPARAM(static_cast<uint32_t>(std::max(width, 0)),
-                        static_cast<uint32_t>(std::max(height, 0))));
+             MAKELPARAM(static_cast<uint32_t>(std::max(width, 0)), static_cast<uint32_t>(std::max(height, 0))));
     if ((style & WS_MAXIMIZE) && !child)
         ShowWindow(handle, SW_SHOWMAXIMIZED);
     else if (style & WS_VISIBLE)
@@ -279,8 +276,7 @@ bool WindowSystem::PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 bool WindowSystem::GetMessage(MSG& msg, bool wait, bool remove) {
     backend->PumpEvents(0);
     for (;;) {
-        const std::optional<MSG> taken =
-            queue.Take(remove, backend->Now(), [this] { return painting.FirstInvalid(); });
+        const std::optional<MSG> taken = queue.Take(remove, backend->Now(), [this] { return painting.FirstInvalid(); });
         if (taken) {
             msg = *taken;
             return true;
@@ -298,12 +294,9 @@ UINT_PTR WindowSystem::SetTimer(HWND window, UINT_PTR id, UINT elapseMs) {
     return id;
 }
 
-bool WindowSystem::KillTimer(HWND window, UINT_PTR id) {
-    return Find(window) && queue.KillTimer(window, id);
-}
+bool WindowSystem::KillTimer(HWND window, UINT_PTR id) { return Find(window) && queue.KillTimer(window, id); }
 
-void WindowSystem::OnNativeState(HWND topLevel, const RECT& screenRect, bool minimized,
-                                 bool maximized) {
+void WindowSystem::OnNativeState(HWND topLevel, const RECT& screenRect, bool minimized, bool maximized) {
     WindowRecord* w = Find(topLevel);
     if (!w || w->Child())
         return;
@@ -315,10 +308,9 @@ void WindowSystem::OnNativeState(HWND topLevel, const RECT& screenRect, bool min
             Resize(topLevel, w->rect, SIZE_MINIMIZED);
         return;
     }
-    const bool sized = Resize(topLevel, screenRect,
-                              stateChanged ? std::optional<WPARAM>(maximized ? SIZE_MAXIMIZED
-                                                                             : SIZE_RESTORED)
-                                           : std::nullopt);
+    const bool sized =
+        Resize(topLevel, screenRect,
+               stateChanged ? std::optional<WPARAM>(maximized ? SIZE_MAXIMIZED : SIZE_RESTORED) : std::nullopt);
     if (sized || stateChanged)
         painting.InvalidateTree(topLevel);
 }

@@ -39,9 +39,8 @@ public:
     // Classes and windows; the questions about a window are WindowTree's.
     bool RegisterClass(const WNDCLASS& windowClass);
     bool GetClassInfo(const std::string& className, WNDCLASS& windowClass) const;
-    HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& text,
-                        DWORD style, int x, int y, int width, int height, HWND parent,
-                        void* createParams);
+    HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& text, DWORD style, int x, int y,
+                        int width, int height, HWND parent, void* createParams);
     bool DestroyWindow(HWND window);
     LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     intptr_t SetUserData(HWND window, intptr_t value);
@@ -65,8 +64,7 @@ private:
     void OnNativeMouse(HWND topLevel, UINT message, POINT client) override {
         input.OnNativeMouse(topLevel, message, client);
     }
-    void OnNativeState(HWND topLevel, const RECT& screenRect, bool minimized,
-                       bool maximized) override;
+    void OnNativeState(HWND topLevel, const RECT& screenRect, bool minimized, bool maximized) override;
     void OnNativeMoved(HWND topLevel, POINT screenOrigin) override;
     void OnNativeExposed(HWND topLevel) override;
     void OnNativeClose(HWND topLevel) override;

@@ -103,8 +103,7 @@ bool WindowTree::GetWindowRect(HWND window, RECT& rect) const {
         return false;
     POINT origin{0, 0};
     ClientToScreen(window, origin);
-    rect = {origin.x, origin.y, origin.x + w->rect.right - w->rect.left,
-            origin.y + w->rect.bottom - w->rect.top};
+    rect = {origin.x, origin.y, origin.x + w->rect.right - w->rect.left, origin.y + w->rect.bottom - w->rect.top};
     return true;
 }
 

@@ -53,8 +53,8 @@ public:
 
     RECT WorkArea() override { return {0, 0, Headless::kScreenWidth, Headless::kScreenHeight}; }
 
-    bool CreateNative(HWND window, const std::string&, const RECT& screenRect, DWORD,
-                      const std::string&, HWND) override {
+    bool CreateNative(HWND window, const std::string&, const RECT& screenRect, DWORD, const std::string&,
+                      HWND) override {
         NativeWindow& native = natives[window];
         native.normalRect = screenRect;
         native.surface.Resize(screenRect.right - screenRect.left, screenRect.bottom - screenRect.top);
@@ -107,8 +107,8 @@ public:
         sink->OnNativeState(window, rect, native.minimized, native.maximized);
     }
 
-    void Present(HWND window, const std::vector<RECT>& rects, const PixelBuffer* source,
-                 POINT offset, uint32_t fill) override {
+    void Present(HWND window, const std::vector<RECT>& rects, const PixelBuffer* source, POINT offset,
+                 uint32_t fill) override {
         Surface& surface = natives[window].surface;
         for (const RECT& r : rects)
             for (int y = std::max(r.top, 0); y < std::min(r.bottom, surface.height); ++y)
@@ -140,9 +140,8 @@ public:
     HWND TopLevelAt(POINT screen) const {
         for (auto it = order.rbegin(); it != order.rend(); ++it) {
             RECT rect;
-            if (IsWindowVisible(*it) && !IsIconic(*it) && GetWindowRect(*it, rect) &&
-                screen.x >= rect.left && screen.x < rect.right && screen.y >= rect.top &&
-                screen.y < rect.bottom)
+            if (IsWindowVisible(*it) && !IsIconic(*it) && GetWindowRect(*it, rect) && screen.x >= rect.left &&
+                screen.x < rect.right && screen.y >= rect.top && screen.y < rect.bottom)
                 return *it;
         }
         return nullptr;
@@ -164,7 +163,7 @@ HeadlessBackend& Active() {
     return static_cast<HeadlessBackend&>(system->NativeBackend());
 }
 
-}  // namespace
+}   // namespace
 
 bool InitPlatform(const char*) {
     WindowSystem::Start(std::make_unique<HeadlessBackend>());
@@ -211,4 +210,4 @@ const std::vector<std::string>& PlayedSounds() { return Active().sounds; }
 
 SystemCursor CurrentCursor() { return Active().cursorShape; }
 
-}  // namespace Headless
+}   // namespace Headless

@@ -86,12 +86,11 @@ public:
     bool CreateNative(HWND window, const std::string& title, const RECT& screenRect, DWORD style,
                       const std::string& iconResource, HWND owner) override {
         const bool popup = (style & WS_POPUP) != 0;
-        const Uint32 flags = SDL_WINDOW_HIDDEN | (popup ? SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR
-                                                        : SDL_WINDOW_RESIZABLE);
+        const Uint32 flags =
+            SDL_WINDOW_HIDDEN | (popup ? SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR : SDL_WINDOW_RESIZABLE);
         WindowPtr native(SDL_CreateWindow(title.c_str(), screenRect.left, screenRect.top,
                                           std::max<int>(screenRect.right - screenRect.left, 1),
-                                          std::max<int>(screenRect.bottom - screenRect.top, 1),
-                                          flags));
+                                          std::max<int>(screenRect.bottom - screenRect.top, 1), flags));
         if (!native)
             return false;
         if (!iconResource.empty())
@@ -155,8 +154,8 @@ public:
         }
     }
 
-    void Present(HWND window, const std::vector<RECT>& rects, const PixelBuffer* source,
-                 POINT offset, uint32_t fill) override {
+    void Present(HWND window, const std::vector<RECT>& rects, const PixelBuffer* source, POINT offset,
+                 uint32_t fill) override {
         SDL_Window* native = Native(window);
         SDL_Surface* surface = native ? SDL_GetWindowSurface(native) : nullptr;
         if (!surface)
@@ -176,15 +175,13 @@ public:
                 const auto* from = static_cast<const uint8_t*>(source->pixels) +
                                    static_cast<ptrdiff_t>(top - offset.y) * source->stride +
                                    static_cast<ptrdiff_t>(left - offset.x) * 4;
-                auto* to = static_cast<uint8_t*>(surface->pixels) +
-                           static_cast<ptrdiff_t>(top) * surface->pitch +
+                auto* to = static_cast<uint8_t*>(surface->pixels) + static_cast<ptrdiff_t>(top) * surface->pitch +
                            static_cast<ptrdiff_t>(left) * surface->format->BytesPerPixel;
                 SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, source->stride,
                                   surface->format->format, to, surface->pitch);
             } else {
                 SDL_FillRect(surface, &area,
-                             SDL_MapRGB(surface->format, (fill >> 16) & 0xFF, (fill >> 8) & 0xFF,
-                                        fill & 0xFF));
+                             SDL_MapRGB(surface->format, (fill >> 16) & 0xFF, (fill >> 8) & 0xFF, fill & 0xFF));
             }
             shown.push_back(area);
         }
@@ -229,8 +226,8 @@ public:
         SDL_AudioSpec format;
         Uint8* buffer = nullptr;
         Uint32 length = 0;
-        if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1,
-                            &format, &buffer, &length))
+        if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1, &format, &buffer,
+                            &length))
             return false;
         UniqueHandle<Uint8, SDL_FreeWAV> samples(buffer);
         if (!OpenAudio(format))
@@ -319,9 +316,7 @@ private:
         Report(window, rect, states.Maximize(window, sizing));
     }
 
-    static bool NativeMaximized(SDL_Window* native) {
-        return (SDL_GetWindowFlags(native) & SDL_WINDOW_MAXIMIZED) != 0;
-    }
+    static bool NativeMaximized(SDL_Window* native) { return (SDL_GetWindowFlags(native) & SDL_WINDOW_MAXIMIZED) != 0; }
 
     void Report(HWND window, const RECT& rect, NativeWindowStates::State state) {
         sink->OnNativeState(window, rect, state.minimized, state.maximized);
@@ -353,11 +348,9 @@ private:
         case SDL_MOUSEBUTTONUP: {
             const bool down = event.type == SDL_MOUSEBUTTONDOWN;
             if (event.button.button == SDL_BUTTON_LEFT)
-                Mouse(event.button.windowID, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, event.button.x,
-                      event.button.y);
+                Mouse(event.button.windowID, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, event.button.x, event.button.y);
             else if (event.button.button == SDL_BUTTON_RIGHT)
-                Mouse(event.button.windowID, down ? WM_RBUTTONDOWN : WM_RBUTTONUP, event.button.x,
-                      event.button.y);
+                Mouse(event.button.windowID, down ? WM_RBUTTONDOWN : WM_RBUTTONUP, event.button.x, event.button.y);
             break;
         }
         default:
@@ -366,9 +359,7 @@ private:
     }
 
     // Positions come relative to the SDL window that had the pointer.
-    void Mouse(Uint32 windowId, UINT message, int x, int y) {
-        sink->OnNativeMouse(FromId(windowId), message, {x, y});
-    }
+    void Mouse(Uint32 windowId, UINT message, int x, int y) { sink->OnNativeMouse(FromId(windowId), message, {x, y}); }
 
     void HandleWindowEvent(const SDL_WindowEvent& event) {
         const HWND window = FromId(event.windowID);
@@ -432,7 +423,7 @@ bool RealDisplayDriver() {
     return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
 }
 
-}  // namespace
+}   // namespace
 
 bool InitPlatform(const char* applicationClass) {
     // Read by SDL's X11 driver when video starts; names the windows to the desktop.

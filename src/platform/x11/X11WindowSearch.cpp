@@ -44,8 +44,7 @@ ClassMatch MatchClass(Display* display, Window window, const std::string& classN
     XClassHint hint{};
     if (!XGetClassHint(display, window, &hint))
         return ClassMatch::NoClass;
-    const bool same = (hint.res_name && className == hint.res_name) ||
-                      (hint.res_class && className == hint.res_class);
+    const bool same = (hint.res_name && className == hint.res_name) || (hint.res_class && className == hint.res_class);
     XFree(hint.res_name);
     XFree(hint.res_class);
     return same ? ClassMatch::SameClass : ClassMatch::OtherClass;
@@ -80,7 +79,7 @@ bool FindBelow(Display* display, Window parent, const std::string& className, in
     return false;
 }
 
-}  // namespace
+}   // namespace
 
 bool X11TopLevelWindowOfClassExists(const std::string& className) {
     const std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
