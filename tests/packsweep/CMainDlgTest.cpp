@@ -64,6 +64,14 @@ const std::string kSomeErrors =
     "Uninstallation completed with some errors. \r\n"
     "Please make sure Tessiva Orlune is closed and try again. ";
 
+// The pack Alpha's file and every file of its puzzle 1, which no other pack lists.
+const std::vector<std::string> kAlphaFiles = {"10.pck",
+                                              "Puzzles/00000001.dat",
+                                              "Puzzles/00000001.jpg",
+                                              "Puzzles/00000001.JPG",
+                                              "Puzzles/00000001.ogg",
+                                              "Puzzles/00000001.lnk"};
+
 // A program folder with three packs: Alpha (1, 7), Beta (2, 7) and Gamma (3). Puzzle 1 has
 // four pictures (one spelled ".JPG", which the game reads too) and a link to a file outside;
 // beside them lie files and a folder that only look like puzzle 1's or 7's.
@@ -158,18 +166,12 @@ TEST_F(PacksweepLogicTest, UninstallRemovesThePacksAndThePuzzlesNoOtherPackLists
         std::vector<std::string> gone;
         std::vector<std::string> rowsAfter;
     };
-    const std::vector<std::string> alphaFiles = {"10.pck",
-                                                 "Puzzles/00000001.dat",
-                                                 "Puzzles/00000001.jpg",
-                                                 "Puzzles/00000001.JPG",
-                                                 "Puzzles/00000001.ogg",
-                                                 "Puzzles/00000001.lnk"};
-    std::vector<std::string> alphaAndBetaFiles = alphaFiles;
+    std::vector<std::string> alphaAndBetaFiles = kAlphaFiles;
     alphaAndBetaFiles.insert(alphaAndBetaFiles.end(), {"20.pck", "Puzzles/00000002.dat", "Puzzles/00000002.jpg",
                                                        "Puzzles/00000007.dat", "Puzzles/00000007.jpg"});
     const Case cases[] = {
         // Beta still lists 7, so it stays.
-        {{"Alpha"}, alphaFiles, {"Beta", "Gamma"}},
+        {{"Alpha"}, kAlphaFiles, {"Beta", "Gamma"}},
         {{"Alpha", "Beta"}, alphaAndBetaFiles, {"Gamma"}},
     };
     for (const Case& c : cases) {
@@ -330,22 +332,16 @@ TEST_F(PacksweepLogicTest, AnUnreadablePackFileKeepsEveryPuzzleAGarbledOneNone) 
         std::vector<std::string> gone;
         const std::string& message;
     };
-    const std::vector<std::string> alphaFiles = {"10.pck",
-                                                 "Puzzles/00000001.dat",
-                                                 "Puzzles/00000001.jpg",
-                                                 "Puzzles/00000001.JPG",
-                                                 "Puzzles/00000001.ogg",
-                                                 "Puzzles/00000001.lnk"};
     const auto hidden = [this](const std::string&) { WritePack("50.pck", "Hidden", "1"); };
     const Case cases[] = {
         {"garbled", [](const std::string& path) { std::ofstream(path) << "\x01\x02 no pack"; }, std::nullopt,
-         alphaFiles, kSuccess},
+         kAlphaFiles, kSuccess},
         {"a FIFO", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, std::nullopt,
-         alphaFiles, kSuccess},
+         kAlphaFiles, kSuccess},
         {"a link to nowhere", [](const std::string& path) { fs::create_symlink("nowhere.pck", path); }, std::nullopt,
-         alphaFiles, kSuccess},
+         kAlphaFiles, kSuccess},
         {"cannot be read", hidden, FailureCause::CannotRead, {"10.pck"}, kSomeErrors},
-        {"too large", hidden, FailureCause::TooLarge, alphaFiles, kSuccess},
+        {"too large", hidden, FailureCause::TooLarge, kAlphaFiles, kSuccess},
     };
     for (const Case& c : cases) {
         Restart();
