@@ -177,17 +177,10 @@ void BM_MakePlayPicture(benchmark::State& state) {
         benchmark::DoNotOptimize(MakePlayPicture(path, kClientWidth, kClientHeight));
 }
 
-struct NowhereNavigator : PageNavigator {
-    void ShowPageStart() override {}
-    void ShowPageGameStart() override {}
-    void ShowPageGame() override {}
-    void RequestClose() override {}
-};
-
 void BM_CategorySwitchToFirstPageDrawn(benchmark::State& state) {
     Session session;
     {
-        NowhereNavigator navigator;
+        StayingNavigator navigator;
         PageStart gallery(session.GetBoard(), navigator);
         Open(gallery);
         MultiStateButton& few = *gallery.CategoryButtons.at(0);
@@ -208,7 +201,7 @@ void BM_CategorySwitchToFirstPageDrawn(benchmark::State& state) {
 void BM_SliderStepAt25Redraw(benchmark::State& state) {
     Session session;
     {
-        NowhereNavigator navigator;
+        StayingNavigator navigator;
         PageGameStart setUp(session.GetBoard(), navigator);
         // A square play picture: 25 x 25 preview cells.
         const Gdiplus::Size size = PlayPictureSize(kClientWidth, kClientHeight, 3000, 3000);

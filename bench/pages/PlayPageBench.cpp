@@ -23,13 +23,6 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1017;
 
-struct StayingNavigator : PageNavigator {
-    void ShowPageStart() override {}
-    void ShowPageGameStart() override {}
-    void ShowPageGame() override {}
-    void RequestClose() override {}
-};
-
 // A picture with detail everywhere, so that no piece image is trivially uniform.
 std::unique_ptr<Gdiplus::Bitmap> NewPicture(int width, int height) {
     auto picture = std::make_unique<Gdiplus::Bitmap>(width, height);

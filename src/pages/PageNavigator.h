@@ -16,3 +16,13 @@ public:
     // Asks the main window to close; the game then ends.
     virtual void RequestClose() = 0;
 };
+
+// A navigator that stays on the page it is asked from, for a page shown on its own outside the
+// shell: the snapshot tool, the page benchmarks and the end-to-end helpers.
+class StayingNavigator : public PageNavigator {
+public:
+    void ShowPageStart() override {}
+    void ShowPageGameStart() override {}
+    void ShowPageGame() override {}
+    void RequestClose() override {}
+};

@@ -222,13 +222,6 @@ int Plan(const char* file, int width, int height, int skipX, int skipY) {
     return 1;
 }
 
-struct StayingNavigator : PageNavigator {
-    void ShowPageStart() override {}
-    void ShowPageGameStart() override {}
-    void ShowPageGame() override {}
-    void RequestClose() override {}
-};
-
 void PrintRect(const std::string& what, const Gdiplus::Rect& r) {
     std::printf("%s %d %d %d %d\n", what.c_str(), r.X, r.Y, r.Width, r.Height);
 }

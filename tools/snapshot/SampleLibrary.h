@@ -15,10 +15,3 @@ std::string FirstSamplePicture();
 // Gives the board's classic cut longSide pieces and the board the first sample picture made
 // into a play picture for a client of width x height; false when there is none.
 bool PrepareSampleBoard(Board& board, int longSide, int width, int height);
-
-struct StayingNavigator : PageNavigator {
-    void ShowPageStart() override {}
-    void ShowPageGameStart() override {}
-    void ShowPageGame() override {}
-    void RequestClose() override {}
-};
